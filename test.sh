@@ -1,0 +1,31 @@
+#!/usr/bin/env bash
+# Builds and runs the whole test suite: the normal build, then the same tests
+# built with AddressSanitizer and UndefinedBehaviorSanitizer. GUI tests run on
+# a virtual X server that this script starts when no display is given.
+set -euo pipefail
+cd "$(dirname "$0")"
+source scripts/packages.sh
+bash scripts/install-deps.sh "${BUILD_PACKAGES[@]}" "${TEST_PACKAGES[@]}"
+
+jobs=$(nproc)
+if [ -z "${DISPLAY:-}" ]; then
+    pidfile=$(mktemp)
+    display=$(bash scripts/start-xvfb.sh "$pidfile")
+    trap 'kill "$(cat "$pidfile")" 2>/dev/null; rm -f "$pidfile"' EXIT
+    export DISPLAY=":$display"
+fi
+
+build_and_test() { # folder, cmake options...
+    local dir=$1; shift
+    [ -f "$dir/CMakeCache.txt" ] || cmake -S . -B "$dir" "$@" >/dev/null
+    cmake --build "$dir" -j"$jobs"
+    ctest --test-dir "$dir" --output-on-failure -j"$jobs"
+}
+
+echo "== Tests"
+build_and_test build -DCMAKE_BUILD_TYPE=RelWithDebInfo
+
+echo "== Tests under AddressSanitizer and UndefinedBehaviorSanitizer"
+export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1
+export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
+build_and_test build-asan -DCMAKE_BUILD_TYPE=Debug -DVYX_SANITIZE=ON
