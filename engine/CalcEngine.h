@@ -2,11 +2,16 @@
 // binary operators, the unary functions, memories and the texts of the value.
 #pragma once
 
+#include <cmath> // before the toolkit headers, whose macros clash with it
+#include <cstdarg>
 #include <fxver.h>
 #include <fxdefs.h>
 #include <FXString.h>
 
+using FX::FXchar;
+using FX::FXint;
 using FX::FXString;
+using FX::FXuint;
 
 // Binary operator codes; the gap between 5 and 10 is deliberate.
 enum OpCode {
