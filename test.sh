@@ -29,3 +29,22 @@ echo "== Tests under AddressSanitizer and UndefinedBehaviorSanitizer"
 export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 build_and_test build-asan -DCMAKE_BUILD_TYPE=Debug -DVYX_SANITIZE=ON
+
+echo "== Fuzzing the engine (${FUZZ_SECONDS:-30} s per target)"
+[ -f build-fuzz/CMakeCache.txt ] ||
+    CC=clang CXX=clang++ cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVYX_FUZZ=ON >/dev/null
+cmake --build build-fuzz -j"$jobs"
+fuzzers=$PWD/build-fuzz/tests/fuzz
+for target in OperationSequenceFuzz:operations NumberReadingFuzz:reading; do
+    name=${target%%:*}
+    corpus=$(mktemp -d)
+    cp tests/fuzz/corpus/"${target#*:}"/* "$corpus"/
+    # A failing input is kept in build-fuzz/ for replay: $fuzzers/$name FILE
+    if ! "$fuzzers/$name" -max_total_time="${FUZZ_SECONDS:-30}" -print_final_stats=1 \
+        -artifact_prefix="$PWD/build-fuzz/$name-" "$corpus" 2>&1 |
+        grep -E 'ERROR|rule broken|number_of_executed_units|^Done' | sed "s/^/$name: /"; then
+        echo "$name found a fault"
+        exit 1
+    fi
+    rm -rf "$corpus"
+done

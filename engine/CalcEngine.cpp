@@ -51,6 +51,10 @@ void CalcEngine::syncFromValue() {
 }
 
 void CalcEngine::setBase(FXuint newBase) {
+    // Only a real change of base does anything: the same base again would drop
+    // a typed fraction while keeping its text, and an unknown code would leave
+    // the engine without a base.
+    if (newBase > BASE_DECIMAL || static_cast<FXint>(newBase) == base) return;
     if (newBase == BASE_BINARY || newBase == BASE_HEXADECIMAL) {
         // Leaving decimal base drops the typed text and the fraction with it;
         // between binary and hexadecimal the fraction stays in value.
@@ -58,7 +62,7 @@ void CalcEngine::setBase(FXuint newBase) {
             textEntry = false;
             value = intValue;
         }
-    } else if (newBase == BASE_DECIMAL) {
+    } else {
         value = intValue;
     }
     base = static_cast<FXint>(newBase);

@@ -90,6 +90,15 @@ TEST(CalcState, LeavingDecimalDropsTheFractionAndBinaryHexKeepIt) {
     EXPECT_EQ(decimal(h), "1");
 }
 
+TEST(CalcState, SetBaseIgnoresTheSameBaseAndUnknownCodes) {
+    CalcEngine e;
+    type(e, "2.75");
+    const CalcEngine before = e;
+    for (FXuint code : {2u, 3u, 7u, 0xFFFFFFFFu}) e.setBase(code);
+    expectSameState(e, before);
+    EXPECT_EQ(decimal(e), "2.75");
+}
+
 TEST(CalcState, StoreKeepsWhatIsShownAndIgnoresUnknownSlots) {
     CalcEngine h = engineIn(BASE_HEXADECIMAL);
     h.value = std::sqrt(2.0);
