@@ -1,4 +1,4 @@
 # The Debian packages of each use, sourced by run.sh and test.sh.
 BUILD_PACKAGES=(build-essential cmake pkg-config libfox-1.6-dev)
 RUN_PACKAGES=(xvfb xauth)
-TEST_PACKAGES=(libgtest-dev clang libclang-rt-14-dev xvfb xauth xdotool xclip x11-utils imagemagick)
+TEST_PACKAGES=(libgtest-dev clang libclang-rt-14-dev xvfb xauth xdotool xclip x11-utils imagemagick python3)
