@@ -4,6 +4,7 @@ user does: real pointer clicks through XTEST, windows found by their titles.
 Every wait is bounded, so a broken program fails the test instead of hanging it.
 """
 import os
+import random
 import re
 import select
 import subprocess
@@ -51,18 +52,25 @@ class Session:
         self.helpers = []
 
     def _start_server(self):
-        """A fresh Xvfb on the first free display, which it reports when ready."""
-        reader, writer = os.pipe()
-        self.xvfb = subprocess.Popen(
-            ["Xvfb", "-displayfd", str(writer), "-screen", "0", "1280x1024x24", "-nolisten", "tcp"],
-            pass_fds=(writer,), stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-        os.close(writer)
-        with os.fdopen(reader) as report:
-            ready, _, _ = select.select([report], [], [], WAIT_LIMIT)
-            display = report.readline().strip() if ready else ""
-        if not display:
-            raise AssertionError("Xvfb reported no display")
-        self.env = dict(os.environ, DISPLAY=":" + display)
+        """A fresh Xvfb, which reports its display once it accepts clients. The
+        number is drawn from a high range: servers that come and go on the low
+        numbers could remove a live server's socket file on their way out."""
+        for _ in range(20):
+            number = random.randrange(1000, 30000)
+            reader, writer = os.pipe()
+            self.xvfb = subprocess.Popen(
+                ["Xvfb", ":%d" % number, "-displayfd", str(writer), "-screen", "0",
+                 "1280x1024x24", "-nolisten", "tcp"],
+                pass_fds=(writer,), stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+            os.close(writer)
+            with os.fdopen(reader) as report:
+                ready, _, _ = select.select([report], [], [], WAIT_LIMIT)
+                display = report.readline().strip() if ready else ""
+            if display:
+                self.env = dict(os.environ, DISPLAY=":" + display)
+                return
+            self._stop_server()  # the display was taken: draw another
+        raise AssertionError("no free display for Xvfb")
 
     def _stop_server(self):
         if self.xvfb is not None:
