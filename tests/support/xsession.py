@@ -15,6 +15,7 @@ TITLE = "Vyx Developer Calculator"
 ABOUT_TITLE = "About Vyx Calculator"
 COMMAND_TIMEOUT = 20  # seconds any single helper program may take
 WAIT_LIMIT = 20       # seconds a condition may take to come true
+CLEARED = b"(cleared)"  # what the clipboard holds while a copy is awaited
 
 _CHILD = re.compile(r"^\s+(0x[0-9a-f]+) .*\s(\d+)x(\d+)\+-?\d+\+-?\d+\s+\+(-?\d+)\+(-?\d+)\s*$")
 
@@ -40,6 +41,10 @@ def wait_until(condition, what):
         if time.monotonic() > deadline:
             raise AssertionError("gave up waiting for " + what)
         time.sleep(0.05)
+
+
+def _changed(clipboard):
+    return clipboard if clipboard != CLEARED else None
 
 
 class Session:
@@ -152,7 +157,9 @@ class Session:
 
     def click(self, widget):
         x, y = widget.centre
-        self.run("xdotool", "mousemove", "--sync", str(x), str(y), "click", "1")
+        # No --sync: it waits for the pointer to move, which it never does when
+        # it already rests on the spot. The server takes XTEST input in order.
+        self.run("xdotool", "mousemove", str(x), str(y), "click", "1")
 
     def press(self, *labels):
         for label in labels:
@@ -164,6 +171,36 @@ class Session:
 
     def screenshot(self, path):
         self.run("import", "-window", str(self.window), path)
+
+    # -- clipboard and selection ------------------------------------------
+    def selection(self, name):
+        """The bytes another program gets from the selection ("clipboard" or
+        "primary") now."""
+        return self.run("xclip", "-o", "-selection", name, check=False).stdout
+
+    def offer(self, name, data):
+        """Puts the bytes on the selection through xclip, which keeps running to
+        answer requests until another program takes the selection over."""
+        helper = subprocess.Popen(["xclip", "-i", "-quiet", "-selection", name],
+                                  stdin=subprocess.PIPE, stdout=subprocess.DEVNULL,
+                                  stderr=subprocess.DEVNULL, env=self.env)
+        self.helpers.append(helper)
+        helper.stdin.write(data)
+        helper.stdin.close()
+        wait_until(lambda: self.selection(name) == data, "xclip to hold the %s" % name)
+
+    def copied(self, row):
+        """Clicks the ">" of the display row and gives what lands on the clipboard."""
+        self.offer("clipboard", CLEARED)
+        self.click(self.copy[row])
+        return wait_until(lambda: _changed(self.selection("clipboard")), "the copy to land")
+
+    # -- keyboard ----------------------------------------------------------
+    def keys(self, *names):
+        """Types the keys through XTEST into the calculator, which is given the
+        keyboard focus first: there is no window manager to give it."""
+        self.run("xdotool", "windowfocus", "--sync", str(self.window))
+        self.run("xdotool", "key", "--delay", "20", *names)
 
     # -- teardown ----------------------------------------------------------
     def close(self):
