@@ -2,3 +2,5 @@
 BUILD_PACKAGES=(build-essential cmake pkg-config libfox-1.6-dev)
 RUN_PACKAGES=(xvfb xauth)
 TEST_PACKAGES=(libgtest-dev clang libclang-rt-14-dev xvfb xauth xdotool xclip x11-utils imagemagick python3)
+# Making the Debian package: dpkg-shlibdeps works out its dependencies.
+PACKAGE_PACKAGES=(dpkg-dev file)
