@@ -18,8 +18,8 @@ def xpm_pixels(path):
     width, height, ncolours, cpp = map(int, strings[0].split()[:4])
     palette = {}
     for line in strings[1 : 1 + ncolours]:
-        key, spec = line[:cpp], line[cpp:].split()
-        colour = spec[spec.index("c") + 1]
+        key, fields = line[:cpp], line[cpp:].split()
+        colour = fields[fields.index("c") + 1]
         if colour.lower() == "none":
             palette[key] = (0, 0, 0, 0)
         else:
