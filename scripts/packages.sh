@@ -1,7 +1,8 @@
 # The Debian packages of each use, sourced by run.sh and test.sh.
-BUILD_PACKAGES=(build-essential cmake pkg-config libfox-1.6-dev)
+# The build folder is configured with its tests, so their libraries come too.
+BUILD_PACKAGES=(build-essential cmake pkg-config libfox-1.6-dev libgtest-dev python3)
 RUN_PACKAGES=(xvfb xauth)
-TEST_PACKAGES=(libgtest-dev clang libclang-rt-14-dev xvfb xauth xdotool xclip x11-utils imagemagick python3)
+TEST_PACKAGES=(clang libclang-rt-14-dev valgrind xvfb xauth xdotool xclip x11-utils imagemagick)
 # Making the Debian package: dpkg-shlibdeps works out its dependencies.
 PACKAGE_PACKAGES=(dpkg-dev file)
 # The checks of the install and the package: the desktop's and Debian's own

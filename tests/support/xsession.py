@@ -61,13 +61,15 @@ class Session:
     def _start_server(self):
         """A fresh Xvfb, which reports its display once it accepts clients. The
         number is drawn from a high range: servers that come and go on the low
-        numbers could remove a live server's socket file on their way out."""
+        numbers could remove a live server's socket file on their way out. It
+        never resets: a reset, which follows whenever the last client leaves,
+        refuses connections while it lasts."""
         for _ in range(20):
             number = random.randrange(1000, 30000)
             reader, writer = os.pipe()
             self.xvfb = subprocess.Popen(
                 ["Xvfb", ":%d" % number, "-displayfd", str(writer), "-screen", "0",
-                 "1280x1024x24", "-nolisten", "tcp"],
+                 "1280x1024x24", "-nolisten", "tcp", "-noreset"],
                 pass_fds=(writer,), stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
             os.close(writer)
             with os.fdopen(reader) as report:
