@@ -1,0 +1,134 @@
+// The calculator's main window: message identifiers, fields and handlers.
+// The constructor that builds the widget tree lives in WindowLayout.cpp; the
+// handlers live in commands/ and transfer/, one concept per file.
+#pragma once
+
+#include <fx.h>
+
+#include "CalcEngine.h"
+
+class AppWindow : public FX::FXMainWindow {
+    FXDECLARE(AppWindow)
+
+public:
+    // Each range follows the order in which the layout creates its buttons, so a
+    // handler finds its button's position by subtracting the range's first name.
+    enum {
+        ID_ABOUT = FX::FXMainWindow::ID_LAST,
+        ID_QUIT,
+        ID_CLOSE_WINDOW,
+        ID_RECALL_0,
+        ID_RECALL_1,
+        ID_RECALL_2,
+        ID_STORE_0,
+        ID_STORE_1,
+        ID_STORE_2,
+        ID_COPY_BIN,
+        ID_COPY_HEX,
+        ID_COPY_DEC,
+        ID_BINARY,
+        ID_HEXADECIMAL,
+        ID_DECIMAL,
+        // function pad, row by row
+        ID_ACOS,
+        ID_COS,
+        ID_ANGLE,
+        ID_FACT,
+        ID_ASIN,
+        ID_SIN,
+        ID_TORAD,
+        ID_SQRT,
+        ID_ATAN,
+        ID_TAN,
+        ID_TODEG,
+        ID_SQUARE,
+        ID_LN,
+        ID_EXP,
+        ID_TOEURO,
+        ID_POW10,
+        ID_LOG,
+        ID_PI,
+        ID_TOFRANC,
+        ID_INVERSE,
+        // integer pad
+        ID_SHL,
+        ID_SHR,
+        ID_AND,
+        ID_OR,
+        ID_XOR,
+        // keypad, row by row
+        ID_KEY_A,
+        ID_KEY_7,
+        ID_KEY_8,
+        ID_KEY_9,
+        ID_KEY_B,
+        ID_KEY_4,
+        ID_KEY_5,
+        ID_KEY_6,
+        ID_KEY_C,
+        ID_KEY_1,
+        ID_KEY_2,
+        ID_KEY_3,
+        ID_KEY_D,
+        ID_KEY_0,
+        ID_KEY_POINT,
+        ID_KEY_000,
+        ID_KEY_E,
+        ID_KEY_F,
+        ID_KEY_SIGN,
+        ID_KEY_DEL,
+        // operator pad, row by row
+        ID_MOD,
+        ID_CLEAR,
+        ID_MUL,
+        ID_PASTE,
+        ID_DIV,
+        ID_EXIT, // built on "Exit", which then carries ID_QUIT
+        ID_SUB,
+        ID_INFO, // built on "...", which then carries ID_ABOUT
+        ID_ADD,
+        ID_EQUALS,
+        ID_LAST
+    };
+
+    explicit AppWindow(FX::FXApp* a);
+    ~AppWindow() override;
+    AppWindow(const AppWindow&) = delete;
+    AppWindow& operator=(const AppWindow&) = delete;
+
+    void create() override;
+
+    long onCmdAbout(FX::FXObject*, FX::FXSelector, void*);
+    long onCmdQuit(FX::FXObject*, FX::FXSelector, void*);
+    long onCmdRecall(FX::FXObject*, FX::FXSelector, void*);
+    long onCmdStore(FX::FXObject*, FX::FXSelector, void*);
+    long onCmdCopy(FX::FXObject*, FX::FXSelector, void*);
+    long onCmdBase(FX::FXObject*, FX::FXSelector, void*);
+    long onCmdFunction(FX::FXObject*, FX::FXSelector, void*);
+    long onCmdInteger(FX::FXObject*, FX::FXSelector, void*);
+    long onCmdKeypad(FX::FXObject*, FX::FXSelector, void*);
+    long onCmdOperator(FX::FXObject*, FX::FXSelector, void*);
+    long onClipboardRequest(FX::FXObject*, FX::FXSelector, void*);
+    long onKeyPress(FX::FXObject*, FX::FXSelector, void*);
+
+    // Rewrites the three display labels from the engine, and nothing else.
+    void updateDisplays();
+
+protected:
+    // Only for the class factory: no widgets, fonts or icons, so the pointers are
+    // null and the destructor has nothing to delete.
+    AppWindow();
+
+    FX::FXFont* displayFont = nullptr;   // "courier" 11 bold of the displays; owned
+    FX::FXRadioButton* displays[3] = {}; // indexed by base code: binary, hex, decimal
+    FX::FXButton* memoryButtons[3] = {}; // recall buttons of slots 0-2
+    FX::FXButton* angleButton = nullptr; // shows "[RAD]" or "[DEG]"
+    FX::FXDragType clipType = 0;         // string type, known once created
+    FX::FXString clipText;               // text of the last copy, answered on request
+    FX::FXIcon* smallIcon = nullptr;     // 16x16 mini icon; owned
+    FX::FXIcon* bigIcon = nullptr;       // 32x32 icon, also the About box's; owned
+    FX::FXFont* normalFont = nullptr;    // "tahoma" 9 bold of every widget; owned
+    FX::FXFont* replacedFont = nullptr;  // the application's font before ours
+    FX::FXToolTip* toolTip = nullptr;    // draws with normalFont, so goes with it; owned
+    CalcEngine engine;                   // the calculator state
+};

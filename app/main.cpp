@@ -1,0 +1,12 @@
+// Program entry: one application, one calculator window, one event loop.
+#include "AppWindow.h"
+
+int main(int argc, char** argv) {
+    FX::FXApp application("Calculator", "Vyx");
+    application.init(argc, argv, true);
+    // The application's window tree owns the window and deletes it when the
+    // application object goes at the end of main.
+    new AppWindow(&application);
+    application.create();
+    return application.run();
+}

@@ -1,0 +1,50 @@
+#!/usr/bin/env bash
+# Takes a screenshot of the calculator window as it opens, for the README.
+# Usage: scripts/screenshot.sh [OUTPUT.png]   (default docs/screenshot.png)
+# Needs the built program (./run.sh or cmake --build build); without a display
+# it runs the calculator on a virtual one of its own.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+out=${1:-docs/screenshot.png}
+program=${VYX_PROGRAM:-build/vyx-calculator}
+[ -x "$program" ] || { echo "No $program: build the calculator first." >&2; exit 1; }
+
+xvfb_pidfile=""
+calculator=""
+cleanup() {
+    [ -n "$calculator" ] && kill "$calculator" 2>/dev/null || true
+    if [ -n "$xvfb_pidfile" ]; then
+        kill "$(cat "$xvfb_pidfile")" 2>/dev/null || true
+        rm -f "$xvfb_pidfile"
+    fi
+}
+trap cleanup EXIT
+
+if [ -z "${DISPLAY:-}" ]; then
+    xvfb_pidfile=$(mktemp)
+    export DISPLAY=":$(bash scripts/start-xvfb.sh "$xvfb_pidfile")"
+fi
+
+"$program" &
+calculator=$!
+
+window=""
+for _ in $(seq 200); do
+    window=$(xdotool search --name '^Vyx Developer Calculator$' 2>/dev/null | head -1 || true)
+    [ -n "$window" ] && break
+    sleep 0.05
+done
+[ -n "$window" ] || { echo "The calculator window did not appear." >&2; exit 1; }
+
+# The window paints itself shortly after it is mapped: wait until two captures agree.
+previous=""
+for _ in $(seq 100); do
+    current=$(import -window "$window" ppm:- | md5sum)
+    [ "$current" = "$previous" ] && break
+    previous=$current
+    sleep 0.1
+done
+
+mkdir -p "$(dirname "$out")"
+import -window "$window" "$out"
+echo "Screenshot written to $out"

@@ -1,0 +1,174 @@
+// The window's face: fonts, icons, the memory and display block and the pads,
+// checked through the widget tree and the geometry the toolkit lays out.
+#include "WindowHarness.h"
+
+using namespace FX;
+
+namespace {
+
+struct PadFacts {
+    FXint buttons;
+    FXint columns;
+    FXSelector firstId;
+    bool coloured;
+    FXColor back;
+};
+
+const PadFacts PADS[] = {
+    {20, 4, AppWindow::ID_ACOS, true, FXRGB(50, 50, 200)},
+    {5, 1, AppWindow::ID_SHL, true, FXRGB(200, 50, 50)},
+    {20, 4, AppWindow::ID_KEY_A, false, 0},
+    {10, 2, AppWindow::ID_MOD, true, FXRGB(50, 180, 50)},
+};
+
+class WindowLayout : public WindowTest {
+protected:
+    void SetUp() override {
+        WindowTest::SetUp();
+        window->layout();
+        frame = window->getFirst();
+        block = static_cast<FXMatrix*>(frame->getFirst());
+        pads = frame->getFirst()->getNext();
+    }
+
+    FXWindow* frame = nullptr;
+    FXMatrix* block = nullptr;
+    FXWindow* pads = nullptr;
+};
+
+TEST_F(WindowLayout, WindowOpensAtItsPlaceWithBothIcons) {
+    EXPECT_EQ(window->getTitle(), "Vyx Developer Calculator");
+    EXPECT_EQ(window->getX(), 50);
+    EXPECT_EQ(window->getY(), 50);
+    ASSERT_EQ(window->getIcon(), window->bigIcon);
+    ASSERT_EQ(window->getMiniIcon(), window->smallIcon);
+    EXPECT_EQ(window->bigIcon->getWidth(), 32);
+    EXPECT_EQ(window->bigIcon->getHeight(), 32);
+    EXPECT_EQ(window->smallIcon->getWidth(), 16);
+    EXPECT_EQ(window->smallIcon->getHeight(), 16);
+}
+
+TEST_F(WindowLayout, OnlyTheDisplaysUseTheDisplayFont) {
+    EXPECT_EQ(testApplication().getNormalFont(), window->normalFont);
+    EXPECT_EQ(window->normalFont->getName(), "tahoma");
+    EXPECT_EQ(window->normalFont->getWeight(), FXuint(FXFont::Bold));
+    EXPECT_EQ(window->displayFont->getName(), "courier");
+    EXPECT_EQ(window->displayFont->getWeight(), FXuint(FXFont::Bold));
+    EXPECT_GT(window->displayFont->getSize(), window->normalFont->getSize());
+
+    FXint labels = 0;
+    for (FXint k = 0; k < block->numChildren(); k++) {
+        FXLabel* label = static_cast<FXLabel*>(block->childAtIndex(k));
+        const bool isDisplay = label->isMemberOf(FXMETACLASS(FXRadioButton));
+        EXPECT_EQ(label->getFont(), isDisplay ? window->displayFont : window->normalFont) << k;
+        labels++;
+    }
+    for (FXWindow* pad = pads->getFirst(); pad; pad = pad->getNext())
+        for (FXWindow* b = pad->getFirst(); b; b = b->getNext()) {
+            EXPECT_EQ(static_cast<FXLabel*>(b)->getFont(), window->normalFont);
+            labels++;
+        }
+    EXPECT_EQ(labels, 12 + 55);
+}
+
+TEST_F(WindowLayout, EachRowJoinsASlotADisplayAndItsCopyButton) {
+    ASSERT_EQ(block->numChildren(), 12);
+    EXPECT_EQ(block->getNumRows(), 3);
+    for (FXint row = 0; row < 3; row++) {
+        FXButton* recall = static_cast<FXButton*>(block->childAtIndex(row));
+        FXButton* store = static_cast<FXButton*>(block->childAtIndex(3 + row));
+        FXRadioButton* display = static_cast<FXRadioButton*>(block->childAtIndex(6 + row));
+        FXButton* copy = static_cast<FXButton*>(block->childAtIndex(9 + row));
+        EXPECT_EQ(recall, window->memoryButtons[row]);
+        EXPECT_EQ(display, window->displays[row]);
+        EXPECT_EQ(recall->getSelector(), FXSelector(AppWindow::ID_RECALL_0 + row));
+        EXPECT_EQ(store->getSelector(), FXSelector(AppWindow::ID_STORE_0 + row));
+        EXPECT_EQ(display->getSelector(), FXSelector(AppWindow::ID_BINARY + row));
+        EXPECT_EQ(copy->getSelector(), FXSelector(AppWindow::ID_COPY_BIN + row));
+        EXPECT_EQ(recall->getText(), FXString().format(" MEM %d ", row));
+        EXPECT_EQ(store->getText(), "<");
+        EXPECT_EQ(copy->getText(), ">");
+        EXPECT_EQ(recall->getTipText(), "Use this memory content as value.");
+        EXPECT_EQ(store->getTipText(), "Save current value in this memory slot.");
+        EXPECT_EQ(copy->getTipText(), "Copy this value to the system clipboard.");
+
+        // One row on screen, in this order from left to right.
+        EXPECT_EQ(store->getY(), recall->getY());
+        EXPECT_EQ(display->getY(), recall->getY());
+        EXPECT_EQ(copy->getY(), recall->getY());
+        EXPECT_LT(recall->getX(), store->getX());
+        EXPECT_LT(store->getX(), display->getX());
+        EXPECT_LT(display->getX(), copy->getX());
+    }
+    EXPECT_EQ(allShown(), "0000 0000 0000 0000 0000 0000 0000 0000 | 0x00000000 | 0");
+    EXPECT_EQ(window->displays[0]->getTipText(), "Binary");
+    EXPECT_EQ(window->displays[1]->getTipText(), "Hexadecimal");
+    EXPECT_EQ(window->displays[2]->getTipText(), "Decimal");
+    EXPECT_EQ(window->displays[0]->getBackColor(), FXRGB(255, 220, 220));
+    EXPECT_EQ(window->displays[1]->getBackColor(), FXRGB(220, 255, 220));
+    EXPECT_EQ(window->displays[2]->getBackColor(), FXRGB(220, 220, 255));
+    EXPECT_EQ(checkedDisplays(), 1);
+    EXPECT_TRUE(window->displays[BASE_DECIMAL]->getCheck());
+}
+
+TEST_F(WindowLayout, PadsSitSideBySideWithUniformCellsColoursAndIdentifiers) {
+    ASSERT_EQ(pads->numChildren(), 4);
+    FXint previousRight = 0;
+    for (FXint p = 0; p < 4; p++) {
+        const PadFacts& facts = PADS[p];
+        FXMatrix* pad = static_cast<FXMatrix*>(pads->childAtIndex(p));
+        ASSERT_EQ(pad->numChildren(), facts.buttons) << "pad " << p;
+        EXPECT_EQ(pad->getNumColumns(), facts.columns);
+        EXPECT_GT(pad->getX(), previousRight);
+        previousRight = pad->getX() + pad->getWidth() - 1;
+
+        // Columns are equally wide up to the pixel the toolkit hands to the
+        // last one, and every button fills its cell of the grid.
+        const FXint width = pad->childAtIndex(0)->getWidth();
+        for (FXint k = 0; k < facts.buttons; k++) {
+            FXButton* b = static_cast<FXButton*>(pad->childAtIndex(k));
+            FXWindow* top = pad->childAtIndex(k % facts.columns);
+            FXWindow* left = pad->childAtIndex(k - k % facts.columns);
+            EXPECT_LE(abs(b->getWidth() - width), 1) << b->getText().text();
+            EXPECT_EQ(b->getX(), top->getX()) << b->getText().text();
+            EXPECT_EQ(b->getWidth(), top->getWidth()) << b->getText().text();
+            EXPECT_EQ(b->getY(), left->getY()) << b->getText().text();
+            EXPECT_EQ(b->getHeight(), left->getHeight()) << b->getText().text();
+            EXPECT_EQ(b->getTipText().empty(), !facts.coloured) << b->getText().text();
+            if (facts.coloured) {
+                EXPECT_EQ(b->getBackColor(), facts.back);
+                EXPECT_EQ(b->getTextColor(), FXRGB(255, 255, 255));
+            }
+            const FXSelector id = b->getSelector();
+            EXPECT_NE(id, FXSelector(AppWindow::ID_EXIT));
+            EXPECT_NE(id, FXSelector(AppWindow::ID_INFO));
+            if (id != AppWindow::ID_QUIT && id != AppWindow::ID_ABOUT) {
+                EXPECT_EQ(id, facts.firstId + k) << b->getText().text();
+            }
+        }
+    }
+    EXPECT_EQ(button("Exit")->getSelector(), FXSelector(AppWindow::ID_QUIT));
+    EXPECT_EQ(button("...")->getSelector(), FXSelector(AppWindow::ID_ABOUT));
+    EXPECT_EQ(button("[RAD]"), window->angleButton);
+    EXPECT_EQ(button("-")->getTipText(), "Substraction");
+    EXPECT_EQ(button("acos")->getTipText(), "Arc cosinus");
+    EXPECT_EQ(button("Pi")->getTipText(), "3.14");
+    EXPECT_EQ(button("Exit")->getTipText(), "Quit");
+}
+
+TEST_F(WindowLayout, EnlargingStretchesDisplaysAndPadsOnly) {
+    const FXint displayWidth = window->displays[0]->getWidth();
+    const FXint recallWidth = window->memoryButtons[0]->getWidth();
+    const FXint blockHeight = block->getHeight();
+    const FXint padWidth = pads->getFirst()->getWidth();
+    const FXint padHeight = pads->getFirst()->getHeight();
+    window->resize(window->getWidth() + 200, window->getHeight() + 100);
+    window->layout();
+    EXPECT_GT(window->displays[0]->getWidth(), displayWidth);
+    EXPECT_EQ(window->memoryButtons[0]->getWidth(), recallWidth);
+    EXPECT_EQ(block->getHeight(), blockHeight);
+    EXPECT_GT(pads->getFirst()->getWidth(), padWidth);
+    EXPECT_GT(pads->getFirst()->getHeight(), padHeight);
+}
+
+} // namespace

@@ -1,0 +1,45 @@
+"""End-to-end: the built calculator on its own X server, clicked through XTEST."""
+import os
+import sys
+import unittest
+
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "support"))
+import xsession  # noqa: E402
+
+PROGRAM = None
+
+
+class WindowEndToEnd(unittest.TestCase):
+    def setUp(self):
+        self.session = xsession.Session(PROGRAM)
+        self.addCleanup(self.session.close)
+        self.session.start()
+
+    def test_clicked_digit_shows_and_delete_takes_it_back(self):
+        s = self.session
+        decimal = s.displays[2]
+        empty = s.pixels(decimal)
+        s.press("7")
+        xsession.wait_until(lambda: s.pixels(decimal) != empty, "7 on the decimal display")
+        s.press("Del")
+        xsession.wait_until(lambda: s.pixels(decimal) == empty, "the decimal display back at 0")
+
+    def test_about_box_opens_and_closes_and_exit_ends_with_status_zero(self):
+        s = self.session
+        s.press("...")
+        about = xsession.wait_until(lambda: s.find_window(xsession.ABOUT_TITLE), "the About box")
+        # The box's one button sits alone in the last frame it creates.
+        content = s.children(about)[0]
+        ok_button = s.children(s.children(content.wid)[-1].wid)
+        self.assertEqual(len(ok_button), 1)
+        s.click(ok_button[0])
+        xsession.wait_until(lambda: s.find_window(xsession.ABOUT_TITLE) is None,
+                            "the About box to close")
+        self.assertTrue(s.running())
+        s.press("Exit")
+        self.assertEqual(s.exit_status(), 0)
+
+
+if __name__ == "__main__":
+    PROGRAM = sys.argv.pop(1)
+    unittest.main()

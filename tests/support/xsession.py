@@ -1,0 +1,169 @@
+"""Runs the calculator on a virtual X server of its own and drives it the way a
+user does: real pointer clicks through XTEST, windows found by their titles.
+
+Every wait is bounded, so a broken program fails the test instead of hanging it.
+"""
+import os
+import re
+import select
+import subprocess
+import sys
+import time
+
+TITLE = "Vyx Developer Calculator"
+ABOUT_TITLE = "About Vyx Calculator"
+COMMAND_TIMEOUT = 20  # seconds any single helper program may take
+WAIT_LIMIT = 20       # seconds a condition may take to come true
+
+_CHILD = re.compile(r"^\s+(0x[0-9a-f]+) .*\s(\d+)x(\d+)\+-?\d+\+-?\d+\s+\+(-?\d+)\+(-?\d+)\s*$")
+
+
+class Widget:
+    """One X window of the calculator: its id and its place on the screen."""
+
+    def __init__(self, wid, width, height, x, y):
+        self.wid, self.width, self.height, self.x, self.y = wid, width, height, x, y
+
+    @property
+    def centre(self):
+        return self.x + self.width // 2, self.y + self.height // 2
+
+
+def wait_until(condition, what):
+    """Polls the condition until it holds; fails with what was awaited."""
+    deadline = time.monotonic() + WAIT_LIMIT
+    while True:
+        result = condition()
+        if result:
+            return result
+        if time.monotonic() > deadline:
+            raise AssertionError("gave up waiting for " + what)
+        time.sleep(0.05)
+
+
+class Session:
+    """A private X server with the calculator running on it."""
+
+    def __init__(self, program):
+        self.program = program
+        self.process = None
+        self.xvfb = None
+        self.helpers = []
+
+    def _start_server(self):
+        """A fresh Xvfb on the first free display, which it reports when ready."""
+        reader, writer = os.pipe()
+        self.xvfb = subprocess.Popen(
+            ["Xvfb", "-displayfd", str(writer), "-screen", "0", "1280x1024x24", "-nolisten", "tcp"],
+            pass_fds=(writer,), stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        os.close(writer)
+        with os.fdopen(reader) as report:
+            ready, _, _ = select.select([report], [], [], WAIT_LIMIT)
+            display = report.readline().strip() if ready else ""
+        if not display:
+            raise AssertionError("Xvfb reported no display")
+        self.env = dict(os.environ, DISPLAY=":" + display)
+
+    def _stop_server(self):
+        if self.xvfb is not None:
+            self.xvfb.terminate()
+            self.xvfb.wait(timeout=WAIT_LIMIT)
+            self.xvfb = None
+
+    # -- the program -------------------------------------------------------
+    def start(self):
+        """Starts a server and the calculator on it. A server that another program
+        on the machine disturbs before the calculator connects is replaced, a
+        bounded number of times; the calculator itself gets no second chance
+        once its window is up."""
+        for attempt in range(3):
+            self._start_server()
+            self.process = subprocess.Popen([self.program], env=self.env)
+            self.window = wait_until(
+                lambda: self.find_window(TITLE) or self.process.poll() is not None,
+                "the calculator window")
+            if self.process.poll() is None:
+                self.map_widgets()
+                return
+            print("attempt %d: the calculator ended with %d before its window appeared"
+                  % (attempt + 1, self.process.returncode), file=sys.stderr)
+            self.process = None
+            self._stop_server()
+        raise AssertionError("the calculator never opened its window")
+
+    def exit_status(self):
+        """Waits for the program to end and gives its exit status."""
+        status = self.process.wait(timeout=WAIT_LIMIT)
+        self.process = None
+        return status
+
+    def running(self):
+        return self.process is not None and self.process.poll() is None
+
+    # -- X helpers ---------------------------------------------------------
+    def run(self, *command, stdin=None, check=True):
+        return subprocess.run(command, env=self.env, input=stdin, capture_output=True,
+                              timeout=COMMAND_TIMEOUT, check=check)
+
+    def find_window(self, title):
+        found = self.run("xdotool", "search", "--name", "^%s$" % re.escape(title), check=False)
+        ids = found.stdout.split()
+        return int(ids[0]) if ids else None
+
+    def children(self, wid):
+        """The child windows in the order the program created them."""
+        listing = self.run("xwininfo", "-children", "-id", str(wid)).stdout.decode()
+        found = []
+        for line in listing.splitlines():
+            match = _CHILD.match(line)
+            if match:
+                wid_text, width, height, x, y = match.groups()
+                found.append(Widget(int(wid_text, 16), int(width), int(height), int(x), int(y)))
+        return sorted(found, key=lambda w: w.wid)
+
+    def map_widgets(self):
+        """Names the calculator's widgets from the creation order of the window tree."""
+        frame = self.children(self.window)[0]
+        block, pads = self.children(frame.wid)
+        cells = self.children(block.wid)
+        self.recall, self.store = cells[0:3], cells[3:6]
+        self.displays, self.copy = cells[6:9], cells[9:12]
+        labels = [
+            ["acos", "cos", "[RAD]", "!", "asin", "sin", "->rad", "sqrt", "atan", "tan",
+             "->deg", "x^2", "ln", "e^x", "->E", "10^x", "log", "Pi", "->F", "1/x"],
+            ["<<", ">>", "AND", "OR", "XOR"],
+            ["A", "7", "8", "9", "B", "4", "5", "6", "C", "1", "2", "3", "D", "0", ".", "000",
+             "E", "F", "+/-", "Del"],
+            ["mod", "AC", "*", "Paste", "/", "Exit", "-", "...", "+", "="],
+        ]
+        self.buttons = {}
+        for pad, names in zip(self.children(pads.wid), labels):
+            buttons = self.children(pad.wid)
+            assert len(buttons) == len(names), "pad with %d buttons" % len(buttons)
+            self.buttons.update(zip(names, buttons))
+
+    def click(self, widget):
+        x, y = widget.centre
+        self.run("xdotool", "mousemove", "--sync", str(x), str(y), "click", "1")
+
+    def press(self, *labels):
+        for label in labels:
+            self.click(self.buttons[label])
+
+    def pixels(self, widget):
+        """The widget's pixels as they are on the screen now."""
+        return self.run("import", "-window", str(widget.wid), "ppm:-").stdout
+
+    def screenshot(self, path):
+        self.run("import", "-window", str(self.window), path)
+
+    # -- teardown ----------------------------------------------------------
+    def close(self):
+        if self.process is not None and self.process.poll() is None:
+            self.process.kill()
+            self.process.wait(timeout=WAIT_LIMIT)
+        for helper in self.helpers:
+            if helper.poll() is None:
+                helper.kill()
+                helper.wait(timeout=WAIT_LIMIT)
+        self._stop_server()
