@@ -133,7 +133,7 @@ double XProbe::timeKeyToRepaint(int index) {
     double start = nowMs();
     XTestFakeKeyEvent(display, key, True, CurrentTime);
     XFlush(display);
-    bool repainted = waitForDamage(start + 2000);
+    bool repainted = waitForDamage(start + 1000);
     double elapsed = nowMs() - start;
     XTestFakeKeyEvent(display, key, False, CurrentTime);
     XFlush(display);
