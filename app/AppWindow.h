@@ -115,6 +115,10 @@ public:
     void updateDisplays();
 
 protected:
+    // Sets the value from the text of the primary selection or, failing that,
+    // the clipboard; the caller refreshes the displays.
+    void pasteValue();
+
     // Only for the class factory: no widgets, fonts or icons, so the pointers are
     // null and the destructor has nothing to delete.
     AppWindow();

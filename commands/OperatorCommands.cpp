@@ -22,6 +22,7 @@ long AppWindow::onCmdOperator(FXObject*, FXSelector sel, void*) {
         engine.reset();
         break;
     case ID_PASTE:
+        pasteValue();
         break;
     case ID_EXIT:
     case ID_INFO:

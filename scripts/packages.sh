@@ -2,6 +2,11 @@
 BUILD_PACKAGES=(build-essential cmake pkg-config libfox-1.6-dev)
 RUN_PACKAGES=(xvfb xauth)
 TEST_PACKAGES=(libgtest-dev clang libclang-rt-14-dev xvfb xauth xdotool xclip x11-utils imagemagick python3)
+# Making the Debian package: dpkg-shlibdeps works out its dependencies.
+PACKAGE_PACKAGES=(dpkg-dev file)
+# The checks of the install and the package: the desktop's and Debian's own
+# validators, and what making the package needs.
+TEST_PACKAGES+=(desktop-file-utils appstream libxml2-utils man-db groff-base "${PACKAGE_PACKAGES[@]}")
 # The benchmark's probe watches repaints through DAMAGE and types through XTEST.
 BUILD_PACKAGES+=(libxdamage-dev libxtst-dev)
 BENCH_PACKAGES=(xvfb xauth)

@@ -2,24 +2,9 @@
 // handle, quitting through the event loop and the About box.
 #include "WindowHarness.h"
 
-#include <functional>
-
 using namespace FX;
 
 namespace {
-
-// Runs an action from inside the event loop, once the loop is idle.
-class Deferred : public FXObject {
-public:
-    explicit Deferred(std::function<void()> action) : action(std::move(action)) {}
-    long handle(FXObject*, FXSelector, void*) override {
-        action();
-        return 1;
-    }
-
-private:
-    std::function<void()> action;
-};
 
 // Every descendant of a window that is an instance of the class.
 void collect(FXWindow* parent, const FXMetaClass* kind, std::vector<FXWindow*>& found) {

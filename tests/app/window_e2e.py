@@ -24,6 +24,13 @@ class WindowEndToEnd(unittest.TestCase):
         s.press("Del")
         xsession.wait_until(lambda: s.pixels(decimal) == empty, "the decimal display back at 0")
 
+    def test_clicked_session_in_hexadecimal_reaches_the_clipboard(self):
+        s = self.session
+        s.click(s.displays[1])
+        s.press("F", "F", "+", "1", "=", "<<")
+        self.assertEqual(s.copied(1), b"0x00000200\0")
+        self.assertEqual(s.copied(2), b"512\0")
+
     def test_about_box_opens_and_closes_and_exit_ends_with_status_zero(self):
         s = self.session
         s.press("...")

@@ -5,13 +5,28 @@
 
 #include <gtest/gtest.h>
 
-#include <vector>
+#include <functional>
 #include <string>
+#include <vector>
 
 #include "AppWindow.h"
 
 // The application shared by every test of the process, created on first use.
 FX::FXApp& testApplication();
+
+// Runs an action when it gets any message: as a chore, once the event loop
+// is idle; as an accelerator's target, when the accelerator fires.
+class Deferred : public FX::FXObject {
+public:
+    explicit Deferred(std::function<void()> action) : action(std::move(action)) {}
+    long handle(FX::FXObject*, FX::FXSelector, void*) override {
+        action();
+        return 1;
+    }
+
+private:
+    std::function<void()> action;
+};
 
 // The window with its fields opened to the tests.
 class TestWindow : public AppWindow {

@@ -1,8 +1,16 @@
-# add_window_tests(NAME SOURCE...): a GoogleTest program that drives the real
-# window in-process on the test display, with the shared window harness.
+# add_window_tests(NAME SOURCE... [LOCK RESOURCE]): a GoogleTest program that
+# drives the real window in-process on the test display, with the shared window
+# harness. Tests that share one resource of the display, such as its clipboard,
+# name it as LOCK so that they never run at the same time.
 function(add_window_tests name)
-    add_executable(${name} ${ARGN} ${PROJECT_SOURCE_DIR}/tests/support/WindowHarness.cpp)
+    cmake_parse_arguments(WINDOW_TESTS "" "LOCK" "" ${ARGN})
+    add_executable(${name} ${WINDOW_TESTS_UNPARSED_ARGUMENTS}
+                   ${PROJECT_SOURCE_DIR}/tests/support/WindowHarness.cpp)
     target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR}/tests/support)
     target_link_libraries(${name} PRIVATE window GTest::gtest)
-    gtest_discover_tests(${name} DISCOVERY_TIMEOUT 30 PROPERTIES TIMEOUT 60)
+    set(properties TIMEOUT 60)
+    if(WINDOW_TESTS_LOCK)
+        list(APPEND properties RESOURCE_LOCK ${WINDOW_TESTS_LOCK})
+    endif()
+    gtest_discover_tests(${name} DISCOVERY_TIMEOUT 30 PROPERTIES ${properties})
 endfunction()

@@ -4,6 +4,7 @@ user does: real pointer clicks through XTEST, windows found by their titles.
 Every wait is bounded, so a broken program fails the test instead of hanging it.
 """
 import os
+import random
 import re
 import select
 import subprocess
@@ -14,6 +15,7 @@ TITLE = "Vyx Developer Calculator"
 ABOUT_TITLE = "About Vyx Calculator"
 COMMAND_TIMEOUT = 20  # seconds any single helper program may take
 WAIT_LIMIT = 20       # seconds a condition may take to come true
+CLEARED = b"(cleared)"  # what the clipboard holds while a copy is awaited
 
 _CHILD = re.compile(r"^\s+(0x[0-9a-f]+) .*\s(\d+)x(\d+)\+-?\d+\+-?\d+\s+\+(-?\d+)\+(-?\d+)\s*$")
 
@@ -41,6 +43,10 @@ def wait_until(condition, what):
         time.sleep(0.05)
 
 
+def _changed(clipboard):
+    return clipboard if clipboard != CLEARED else None
+
+
 class Session:
     """A private X server with the calculator running on it."""
 
@@ -51,18 +57,25 @@ class Session:
         self.helpers = []
 
     def _start_server(self):
-        """A fresh Xvfb on the first free display, which it reports when ready."""
-        reader, writer = os.pipe()
-        self.xvfb = subprocess.Popen(
-            ["Xvfb", "-displayfd", str(writer), "-screen", "0", "1280x1024x24", "-nolisten", "tcp"],
-            pass_fds=(writer,), stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-        os.close(writer)
-        with os.fdopen(reader) as report:
-            ready, _, _ = select.select([report], [], [], WAIT_LIMIT)
-            display = report.readline().strip() if ready else ""
-        if not display:
-            raise AssertionError("Xvfb reported no display")
-        self.env = dict(os.environ, DISPLAY=":" + display)
+        """A fresh Xvfb, which reports its display once it accepts clients. The
+        number is drawn from a high range: servers that come and go on the low
+        numbers could remove a live server's socket file on their way out."""
+        for _ in range(20):
+            number = random.randrange(1000, 30000)
+            reader, writer = os.pipe()
+            self.xvfb = subprocess.Popen(
+                ["Xvfb", ":%d" % number, "-displayfd", str(writer), "-screen", "0",
+                 "1280x1024x24", "-nolisten", "tcp"],
+                pass_fds=(writer,), stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+            os.close(writer)
+            with os.fdopen(reader) as report:
+                ready, _, _ = select.select([report], [], [], WAIT_LIMIT)
+                display = report.readline().strip() if ready else ""
+            if display:
+                self.env = dict(os.environ, DISPLAY=":" + display)
+                return
+            self._stop_server()  # the display was taken: draw another
+        raise AssertionError("no free display for Xvfb")
 
     def _stop_server(self):
         if self.xvfb is not None:
@@ -144,7 +157,9 @@ class Session:
 
     def click(self, widget):
         x, y = widget.centre
-        self.run("xdotool", "mousemove", "--sync", str(x), str(y), "click", "1")
+        # No --sync: it waits for the pointer to move, which it never does when
+        # it already rests on the spot. The server takes XTEST input in order.
+        self.run("xdotool", "mousemove", str(x), str(y), "click", "1")
 
     def press(self, *labels):
         for label in labels:
@@ -156,6 +171,36 @@ class Session:
 
     def screenshot(self, path):
         self.run("import", "-window", str(self.window), path)
+
+    # -- clipboard and selection ------------------------------------------
+    def selection(self, name):
+        """The bytes another program gets from the selection ("clipboard" or
+        "primary") now."""
+        return self.run("xclip", "-o", "-selection", name, check=False).stdout
+
+    def offer(self, name, data):
+        """Puts the bytes on the selection through xclip, which keeps running to
+        answer requests until another program takes the selection over."""
+        helper = subprocess.Popen(["xclip", "-i", "-quiet", "-selection", name],
+                                  stdin=subprocess.PIPE, stdout=subprocess.DEVNULL,
+                                  stderr=subprocess.DEVNULL, env=self.env)
+        self.helpers.append(helper)
+        helper.stdin.write(data)
+        helper.stdin.close()
+        wait_until(lambda: self.selection(name) == data, "xclip to hold the %s" % name)
+
+    def copied(self, row):
+        """Clicks the ">" of the display row and gives what lands on the clipboard."""
+        self.offer("clipboard", CLEARED)
+        self.click(self.copy[row])
+        return wait_until(lambda: _changed(self.selection("clipboard")), "the copy to land")
+
+    # -- keyboard ----------------------------------------------------------
+    def keys(self, *names):
+        """Types the keys through XTEST into the calculator, which is given the
+        keyboard focus first: there is no window manager to give it."""
+        self.run("xdotool", "windowfocus", "--sync", str(self.window))
+        self.run("xdotool", "key", "--delay", "20", *names)
 
     # -- teardown ----------------------------------------------------------
     def close(self):

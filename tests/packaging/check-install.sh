@@ -1,0 +1,31 @@
+#!/usr/bin/env bash
+# Installs the build into a fresh prefix and checks what a user would get:
+# exactly the expected files, theme icons that are the window's own images,
+# and a program that starts from there as its menu entry says.
+# Usage: check-install.sh SOURCE_DIR BUILD_DIR
+set -euo pipefail
+src=$1
+build=$2
+here=$(dirname "$0")
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+source "$here/failures.sh"
+
+prefix=$work/prefix
+cmake --install "$build" --prefix "$prefix" >/dev/null
+if ! diff -u "$here/installed-files.txt" \
+    <(cd "$prefix" && find . -type f -o -type l | sed 's|^\./||' | sort); then
+    fail "the installed files differ from the expected list (- expected, + installed)"
+fi
+[ -x "$prefix/bin/vyx-calculator" ] || fail "bin/vyx-calculator is not executable"
+
+for size in 16 32; do
+    png=$prefix/share/icons/hicolor/${size}x$size/apps/org.vyx.Calculator.png
+    [ -f "$png" ] && python3 "$here/icon_matches_xpm.py" "$src/app/icons/calculator$size.xpm" "$png" ||
+        fail "the ${size}x$size theme icon is not the window's icon"
+done
+
+python3 "$here/installed_program.py" "$prefix" 2>&1 ||
+    fail "the installed program did not start from the PATH and quit with status 0"
+
+finish "The install holds every expected file, and the installed program starts and quits."

@@ -1,0 +1,12 @@
+# Sourced by the packaging checks: a check reports every fault it finds before
+# it fails, so one run shows all that is wrong.
+failures=0
+fail() {
+    echo "FAIL: $*"
+    failures=$((failures + 1))
+}
+# Ends the check: status 1 after any fault, else the given summary.
+finish() {
+    [ "$failures" -eq 0 ] || exit 1
+    echo "$*"
+}

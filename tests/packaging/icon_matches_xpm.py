@@ -1,0 +1,58 @@
+#!/usr/bin/env python3
+"""Checks that a theme icon shows exactly the pixels of the program's XPM data.
+
+The XPM text is read here on its own and the PNG through ImageMagick, so a
+fault in the build-time export (channel order, size, the transparent colour,
+the wrong image) cannot hide behind the same reader on both sides.
+Usage: icon_matches_xpm.py ICON.xpm ICON.png
+"""
+import re
+import subprocess
+import sys
+
+
+def xpm_pixels(path):
+    # The data is C source: its strings carry escapes such as \t.
+    strings = [s.encode().decode("unicode_escape")
+               for s in re.findall(r'"((?:[^"\\]|\\.)*)"', open(path).read())]
+    width, height, ncolours, cpp = map(int, strings[0].split()[:4])
+    palette = {}
+    for line in strings[1 : 1 + ncolours]:
+        key, fields = line[:cpp], line[cpp:].split()
+        colour = fields[fields.index("c") + 1]
+        if colour.lower() == "none":
+            palette[key] = (0, 0, 0, 0)
+        else:
+            value = int(colour.lstrip("#"), 16)
+            palette[key] = (value >> 16, (value >> 8) & 0xFF, value & 0xFF, 255)
+    rows = strings[1 + ncolours : 1 + ncolours + height]
+    pixels = [palette[row[i : i + cpp]] for row in rows for i in range(0, width * cpp, cpp)]
+    return width, height, pixels
+
+
+def png_pixels(path):
+    size = subprocess.run(["identify", "-format", "%w %h", path], check=True,
+                          capture_output=True, text=True).stdout.split()
+    raw = subprocess.run(["convert", path, "-depth", "8", "rgba:-"], check=True,
+                         capture_output=True).stdout
+    pixels = [tuple(raw[i : i + 4]) for i in range(0, len(raw), 4)]
+    # Fully transparent pixels have no colour worth comparing.
+    pixels = [(0, 0, 0, 0) if p[3] == 0 else p for p in pixels]
+    return int(size[0]), int(size[1]), pixels
+
+
+def main():
+    xpm, png = sys.argv[1:3]
+    want_w, want_h, want = xpm_pixels(xpm)
+    got_w, got_h, got = png_pixels(png)
+    if (got_w, got_h) != (want_w, want_h):
+        sys.exit(f"{png}: {got_w}x{got_h}, but {xpm} is {want_w}x{want_h}")
+    wrong = [i for i, (a, b) in enumerate(zip(want, got)) if a != b]
+    if wrong:
+        i = wrong[0]
+        sys.exit(f"{png}: {len(wrong)} pixels differ from {xpm}; first at "
+                 f"{i % want_w},{i // want_w}: {got[i]} instead of {want[i]}")
+
+
+if __name__ == "__main__":
+    main()

@@ -1,0 +1,85 @@
+// Copy to the clipboard and paste from it, checked through the toolkit's own
+// transfer calls: the window asks the clipboard it holds itself.
+#include "WindowHarness.h"
+
+using namespace FX;
+
+namespace {
+
+class Clipboard : public WindowTest {
+protected:
+    // What a program asking for the clipboard receives, every byte of it.
+    std::string clipboard() {
+        FXuchar* data = nullptr;
+        FXuint size = 0;
+        if (!window->getDNDData(FROM_CLIPBOARD, window->clipType, data, size)) return "(none)";
+        std::string received(reinterpret_cast<const char*>(data), size);
+        fxfree(reinterpret_cast<void**>(&data));
+        return received;
+    }
+};
+
+TEST_F(Clipboard, CopyOffersTheDisplaysTextAndOneZeroByte) {
+    using namespace std::string_literals;
+    click({"5"});
+    press(AppWindow::ID_COPY_BIN);
+    EXPECT_EQ(clipboard(), "0000 0000 0000 0000 0000 0000 0000 0101\0"s);
+
+    click({"AC", "1", "+/-"});
+    press(AppWindow::ID_COPY_HEX);
+    EXPECT_EQ(clipboard(), "0xFFFFFFFF\0"s);
+
+    click({"AC", "4", "2"});
+    press(AppWindow::ID_COPY_DEC);
+    EXPECT_EQ(clipboard(), "42\0"s);
+
+    click({"AC", "2", ".", "5"});
+    press(AppWindow::ID_COPY_DEC);
+    EXPECT_EQ(clipboard(), "2.5\0"s);
+}
+
+TEST_F(Clipboard, CopyIsASnapshotAndTouchesNothingElse) {
+    using namespace std::string_literals;
+    click({"4", "2"});
+    markDisplays();
+    EXPECT_EQ(press(AppWindow::ID_COPY_DEC), 1);
+    EXPECT_EQ(allShown(), "untouched | untouched | untouched");
+    click({"7", "+"});
+    EXPECT_EQ(clipboard(), "42\0"s);
+    EXPECT_EQ(clipboard(), "42\0"s) << "every request gets the same answer";
+}
+
+// With no primary selection on the display, paste reads the clipboard, which
+// here holds the window's own copies.
+TEST_F(Clipboard, PasteReadsANumberFromTheStartOfTheText) {
+    click({"5"});
+    press(AppWindow::ID_COPY_BIN);
+    click({"AC", "1", "+/-"});
+    press(AppWindow::ID_COPY_BIN);
+    click({"9", "Paste"});
+    EXPECT_EQ(shown(BASE_DECIMAL), "1111") << "the binary text reads as its first group";
+
+    click({"AC", "2", ".", "5", "*", "3"});
+    press(AppWindow::ID_COPY_HEX);
+    press(AppWindow::ID_COPY_DEC);
+    click({"AC", "5", "+", "Paste", "="});
+    EXPECT_EQ(shown(BASE_DECIMAL), "8") << "a pending operator survives a paste";
+
+    clickDisplay(BASE_HEXADECIMAL);
+    click({"AC", "F", "F"});
+    press(AppWindow::ID_COPY_HEX);
+    click({"1", "Paste"});
+    EXPECT_EQ(shown(BASE_HEXADECIMAL), "0x00000000") << "0xFF reads as 0";
+}
+
+TEST_F(Clipboard, PasteOfADecimalTextInHexadecimalBaseKeepsTheFraction) {
+    click({"2", ".", "5"});
+    press(AppWindow::ID_COPY_DEC);
+    clickDisplay(BASE_HEXADECIMAL);
+    click({"AC", "Paste"});
+    EXPECT_EQ(allShown(), "0000 0000 0000 0000 0000 0000 0000 0010 | 0x00000002 | 2");
+    click({"*", "2", "="});
+    EXPECT_EQ(shown(BASE_HEXADECIMAL), "0x00000005");
+}
+
+} // namespace

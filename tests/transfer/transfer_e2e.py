@@ -1,0 +1,125 @@
+"""End-to-end: the built calculator exchanging text with real other programs
+(xclip) and typed on through XTEST (xdotool), on an X server of its own."""
+import os
+import random
+import sys
+import unittest
+
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "support"))
+import xsession  # noqa: E402
+
+PROGRAM = None
+BINARY, HEXADECIMAL, DECIMAL = 0, 1, 2
+
+
+class EndToEnd(unittest.TestCase):
+    def setUp(self):
+        self.session = xsession.Session(PROGRAM)
+        self.addCleanup(self.session.close)
+        self.session.start()
+
+    def shown_change(self, action, row=DECIMAL):
+        """Runs the action and waits until the display of the row shows it."""
+        s = self.session
+        before = s.pixels(s.displays[row])
+        action()
+        xsession.wait_until(lambda: s.pixels(s.displays[row]) != before, "the display to change")
+
+
+class Clipboard(EndToEnd):
+    def test_copy_gives_the_displays_text_and_one_zero_byte(self):
+        s = self.session
+        s.press("5")
+        self.assertEqual(s.copied(BINARY), b"0000 0000 0000 0000 0000 0000 0000 0101\0")
+        s.press("AC", "1", "+/-")
+        self.assertEqual(s.copied(HEXADECIMAL), b"0xFFFFFFFF\0")
+        s.press("AC", "2", ".", "5")
+        self.assertEqual(s.copied(DECIMAL), b"2.5\0")
+        s.press("AC", "4", "2")
+        self.assertEqual(s.copied(DECIMAL), b"42\0")
+
+        # What was copied stays, whatever the calculator does afterwards.
+        self.shown_change(lambda: s.press("7"))
+        self.assertEqual(s.selection("clipboard"), b"42\0")
+        self.assertEqual(s.selection("clipboard"), b"42\0")
+
+    def test_paste_takes_the_primary_selection_before_the_clipboard(self):
+        s = self.session
+        s.offer("clipboard", b"  42")
+        s.press("Paste")
+        self.assertEqual(s.copied(DECIMAL), b"42\0")
+
+        s.offer("primary", b"7")
+        s.offer("clipboard", b"9")
+        s.press("AC", "Paste")
+        self.assertEqual(s.copied(DECIMAL), b"7\0")
+
+        s.offer("primary", b"-1e3 and then words")
+        s.press("AC", "5", "+", "Paste", "=")
+        self.assertEqual(s.copied(DECIMAL), b"-995\0")
+
+    def test_bad_and_huge_pastes_leave_the_value_and_the_program_alone(self):
+        s = self.session
+        noise = random.Random(4).randbytes(3_000_000)
+        refused = [
+            b"\0\0\0",
+            b"no number here, and no zero byte",
+            b"\xc3\x28\xa0\xa1\xff\xfe not UTF-8",
+            b"-x1",
+            b"inf",
+            b"x" + noise,
+        ]
+        s.press("7")
+        for data in refused:
+            s.offer("primary", data)
+            s.press("Paste")
+            self.assertEqual(s.copied(DECIMAL), b"7\0", data[:20])
+            self.assertTrue(s.running())
+
+        s.offer("primary", b"12" + noise)
+        s.press("Paste")
+        self.assertEqual(s.copied(DECIMAL), b"12\0")
+        s.offer("primary", b"9" * 2_000_000)
+        s.press("Paste")
+        self.assertEqual(s.copied(DECIMAL), b"inf\0")
+        self.assertTrue(s.running())
+
+
+class Keyboard(EndToEnd):
+    def test_main_and_keypad_keys_compute(self):
+        s = self.session
+        s.keys("7", "plus", "5", "Return")
+        self.assertEqual(s.copied(DECIMAL), b"12\0")
+        s.keys("Delete", "KP_7", "KP_Multiply", "KP_5", "KP_Enter")
+        self.assertEqual(s.copied(DECIMAL), b"35\0")
+        s.keys("Delete", "9", "minus", "3", "equal", "slash", "4", "KP_Subtract", "1", "KP_Divide", "2",
+               "KP_Add", "period", "5", "Return")
+        self.assertEqual(s.copied(DECIMAL), b"0.750000\0")
+
+    def test_backspace_deletes_and_delete_clears_the_pending_operation(self):
+        s = self.session
+        s.keys("4", "2", "BackSpace", "plus", "3", "Delete", "2", "KP_Enter")
+        self.assertEqual(s.copied(DECIMAL), b"2\0")
+        s.keys("Tab", "space", "comma", "Left", "F1", "g", "KP_Separator")
+        s.keys("KP_Decimal", "5")
+        self.assertEqual(s.copied(DECIMAL), b"2.5\0")
+
+    def test_letters_follow_the_base_and_modifiers_change_nothing(self):
+        s = self.session
+        s.keys("a", "B", "shift+c")
+        s.offer("clipboard", b"untouched")
+        self.shown_change(lambda: s.click(s.displays[HEXADECIMAL]), HEXADECIMAL)
+        self.shown_change(lambda: s.keys("ctrl+c"), HEXADECIMAL)
+        self.assertEqual(s.selection("clipboard"), b"untouched")
+        s.keys("ctrl+shift+f", "alt+1")
+        self.assertEqual(s.copied(HEXADECIMAL), b"0x00000CF1\0")
+
+    def test_escape_ends_the_program_with_status_zero(self):
+        s = self.session
+        s.keys("Escape")
+        self.assertEqual(s.exit_status(), 0)
+
+
+if __name__ == "__main__":
+    PROGRAM = sys.argv.pop(1)
+    unittest.main()
