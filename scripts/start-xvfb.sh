@@ -13,7 +13,9 @@ for _ in $(seq 20); do
     number=$((1000 + (RANDOM * 32768 + RANDOM) % 29000))
     # Xvfb reports the number on fd 3 once it accepts clients, or closes fd 3
     # unwritten when the display is taken.
-    Xvfb ":$number" -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$fifo" >/dev/null 2>&1 &
+    # -noreset: by default the server resets whenever its last client leaves,
+    # and a client that connects during the reset is refused.
+    Xvfb ":$number" -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp -noreset 3>"$fifo" >/dev/null 2>&1 &
     pid=$!
     display=""
     read -r display <"$fifo" || true
