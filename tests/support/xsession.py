@@ -31,9 +31,9 @@ class Widget:
         return self.x + self.width // 2, self.y + self.height // 2
 
 
-def wait_until(condition, what):
+def wait_until(condition, what, limit=WAIT_LIMIT):
     """Polls the condition until it holds; fails with what was awaited."""
-    deadline = time.monotonic() + WAIT_LIMIT
+    deadline = time.monotonic() + limit
     while True:
         result = condition()
         if result:
@@ -50,8 +50,10 @@ def _changed(clipboard):
 class Session:
     """A private X server with the calculator running on it."""
 
-    def __init__(self, program):
+    def __init__(self, program, wrapper=(), window_limit=WAIT_LIMIT):
         self.program = program
+        self.wrapper = list(wrapper)      # a command the program runs under, such as valgrind
+        self.window_limit = window_limit  # seconds the window may take to appear
         self.process = None
         self.xvfb = None
         self.helpers = []
@@ -91,10 +93,10 @@ class Session:
         once its window is up."""
         for attempt in range(3):
             self._start_server()
-            self.process = subprocess.Popen([self.program], env=self.env)
+            self.process = subprocess.Popen(self.wrapper + [self.program], env=self.env)
             self.window = wait_until(
                 lambda: self.find_window(TITLE) or self.process.poll() is not None,
-                "the calculator window")
+                "the calculator window", self.window_limit)
             if self.process.poll() is None:
                 self.map_widgets()
                 return
@@ -189,11 +191,12 @@ class Session:
         helper.stdin.close()
         wait_until(lambda: self.selection(name) == data, "xclip to hold the %s" % name)
 
-    def copied(self, row):
+    def copied(self, row, limit=WAIT_LIMIT):
         """Clicks the ">" of the display row and gives what lands on the clipboard."""
         self.offer("clipboard", CLEARED)
         self.click(self.copy[row])
-        return wait_until(lambda: _changed(self.selection("clipboard")), "the copy to land")
+        return wait_until(lambda: _changed(self.selection("clipboard")), "the copy to land",
+                          limit)
 
     # -- keyboard ----------------------------------------------------------
     def keys(self, *names):
