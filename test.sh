@@ -49,3 +49,8 @@ for target in OperationSequenceFuzz:operations NumberReadingFuzz:reading; do
     fi
     rm -rf "$corpus"
 done
+
+# Not a test, nothing is asserted on time: one short round proves that the
+# benchmark still builds, starts every program and takes every reading.
+echo "== Benchmark smoke run"
+bash bench/run.sh --smoke

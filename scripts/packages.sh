@@ -8,3 +8,6 @@ PACKAGE_PACKAGES=(dpkg-dev file)
 # The checks of the install and the package: the desktop's and Debian's own
 # validators, and what making the package needs.
 TEST_PACKAGES+=(desktop-file-utils appstream libxml2-utils man-db groff-base "${PACKAGE_PACKAGES[@]}")
+# The benchmark's probe watches repaints through DAMAGE and types through XTEST.
+BUILD_PACKAGES+=(libxdamage-dev libxtst-dev)
+BENCH_PACKAGES=(xvfb xauth)

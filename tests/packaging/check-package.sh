@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Builds the Debian package from the build and checks what apt would get: the
 # expected files under /usr, dependencies worked out from the libraries the
-# program links (the toolkit's among them), and the control fields apt shows.
+# program links (X and fontconfig; the toolkit is linked in), and the control
+# fields apt shows.
 # Usage: check-package.sh SOURCE_DIR BUILD_DIR
 set -euo pipefail
 src=$1
@@ -33,8 +34,13 @@ fi
 version=$(sed -n 's/^project(VyxCalculator VERSION \([0-9.]*\).*/\1/p' "$src/CMakeLists.txt")
 [ "$(field Version)" = "$version" ] || fail "Version is '$(field Version)', not $version"
 depends=$(field Depends)
-for lib in 'libfox-1\.6-0' 'libc6 \(>= ' 'libstdc\+\+6 \(>= '; do
-    grep -Eq "(^|, )$lib" <<<"$depends" || fail "Depends lacks ${lib//\\/}: '$depends'"
+for lib in libc6 libx11-6 libxft2 libfontconfig1; do
+    grep -Eq "(^|, )$lib( |,|$)" <<<"$depends" || fail "Depends lacks $lib: '$depends'"
+done
+# The toolkit and the C++ runtime are linked into the program: depending on
+# their packages would install what it never loads.
+for lib in 'libfox' 'libstdc\+\+'; do
+    if grep -Eq "(^|, )$lib" <<<"$depends"; then fail "Depends names ${lib//\\/}: '$depends'"; fi
 done
 grep -Eq '^[^<>]+ <[^@ ]+@[^> ]+>$' <<<"$(field Maintainer)" ||
     fail "Maintainer '$(field Maintainer)' is not 'name <address>'"

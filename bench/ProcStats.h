@@ -1,0 +1,21 @@
+// Readings of a running process from the texts of /proc/PID/status and
+// /proc/PID/stat, kept apart from the file reading so they can be checked on
+// fixed texts.
+#pragma once
+
+#include <string>
+
+// Peak resident set size (VmHWM) in KiB, or -1 when the line is missing.
+long peakResidentKiB(const std::string& statusText);
+
+// Voluntary plus involuntary context switches of one task, or -1 when missing:
+// each wake-up of an idle program is one voluntary switch.
+long contextSwitches(const std::string& statusText);
+
+// User plus system CPU time in clock ticks, or -1 when the text is malformed.
+// The command name in the second field may hold blanks and parentheses.
+long cpuTicks(const std::string& statText);
+
+// The whole text of a file under /proc, empty when it cannot be read (the
+// process has gone).
+std::string readProcFile(const std::string& path);

@@ -1,0 +1,34 @@
+// The benchmark's report: medians per program and the subject's paired ratios
+// against every other program, as the Markdown that is both printed and kept
+// in RESULTS.md.
+#pragma once
+
+#include <string>
+#include <vector>
+
+// The readings of one program, one element per round; NaN where a reading
+// could not be taken.
+struct Series {
+    std::string name;
+    std::vector<double> mapMs;       // exec to the MapNotify of its top-level window
+    std::vector<double> peakMiB;     // VmHWM at the end of the round
+    std::vector<double> keyMs;       // key press to the first damage of its window
+    std::vector<double> idleTicks;   // CPU ticks spent while left alone
+    std::vector<double> idleWakeups; // context switches while left alone
+};
+
+// Where and how the readings were taken.
+struct RunInfo {
+    std::string date;
+    std::string machine;
+    int rounds = 0;
+    int keysPerRound = 0;
+    double idleSeconds = 0;
+};
+
+// The first series is the subject; the ratios compare it with each of the
+// others in the same rounds.
+std::string resultsMarkdown(const std::vector<Series>& programs, const RunInfo& info);
+
+// A number with the given decimals, or "n/a" when missing.
+std::string formatReading(double value, int decimals);
