@@ -7,15 +7,18 @@ source scripts/packages.sh
 bash scripts/install-deps.sh "${BUILD_PACKAGES[@]}" "${RUN_PACKAGES[@]}"
 
 [ -f build/CMakeCache.txt ] || cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-cmake --build build -j"$(nproc)"
+cmake --build build -j"$(nproc)" --target vyx-calculator
 
 if [ ! -x build/vyx-calculator ]; then
     echo "The window is not built yet; the engine library is in build/engine."
     exit 0
 fi
 if [ -z "${DISPLAY:-}" ]; then
-    display=$(bash scripts/start-xvfb.sh /tmp/vyx-xvfb.pid)
+    pidfile=$(mktemp)
+    display=$(bash scripts/start-xvfb.sh "$pidfile")
+    # The virtual display goes when the calculator does.
+    trap 'kill "$(cat "$pidfile")" 2>/dev/null; rm -f "$pidfile"' EXIT
     export DISPLAY=":$display"
     echo "No display was set: the calculator runs on the virtual display $DISPLAY."
 fi
-exec build/vyx-calculator "$@"
+build/vyx-calculator "$@"
