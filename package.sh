@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Vyx calculator developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the calculator (installing what is missing) and makes its Debian
 # package, ready for: sudo apt-get install ./build-package/vyx-calculator_*.deb
 # The folder is its own, as a release build without the tests.

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Vyx calculator developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the calculator (installing what is missing) and starts it. Without a
 # display it starts a virtual one, so the program runs on a headless machine.
 set -euo pipefail

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Vyx calculator developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds and runs the whole test suite: the normal build, then the same tests
 # built with AddressSanitizer and UndefinedBehaviorSanitizer. GUI tests run on
 # a virtual X server that this script starts when no display is given.
@@ -21,6 +23,9 @@ build_and_test() { # folder, cmake options...
     cmake --build "$dir" -j"$jobs"
     ctest --test-dir "$dir" --output-on-failure -j"$jobs"
 }
+
+echo "== Licence of every file"
+reuse lint --quiet || { reuse lint | tail -n 20; exit 1; }
 
 echo "== Tests"
 build_and_test build -DCMAKE_BUILD_TYPE=RelWithDebInfo

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Vyx calculator developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window as a whole: its message map and class record, its creation and
 // teardown, the About box and quitting.
 #include "AppWindow.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Vyx calculator developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The calculator's main window: message identifiers, fields and handlers.
 // The constructor that builds the widget tree lives in WindowLayout.cpp; the
 // handlers live in commands/ and transfer/, one concept per file.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Vyx calculator developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program runs without an X input method. The toolkit opens one at
 // start-up; with no input method server that is Xlib's built-in one, which
 // reads and parses the locale's whole Compose table (thousands of lines for a

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Vyx calculator developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The calculator's face: fonts, icons, the memory and display block and the four
 // button pads, built in one pass before any window-system resource exists.
 #include "AppWindow.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Vyx calculator developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Program entry: one application, one calculator window, one event loop.
 #include "AppWindow.h"
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Vyx calculator developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The floor of the start-up benchmark: the least a FOX program with a
 // calculator's shape can cost. One main window, a label standing in for a
 // display and twenty plain buttons with the toolkit's fonts and colours; a

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Vyx calculator developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // vyx-bench: starts each program given on the command line in turn, round
 // after round, takes the readings of XProbe and writes the medians and the
 // first program's paired ratios to the others.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Vyx calculator developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Parsing of /proc texts; the kernel's formats are fixed, so a missing or
 // malformed field means the process went away while being read.
 #include "ProcStats.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Vyx calculator developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Readings of a running process from the texts of /proc/PID/status and
 // /proc/PID/stat, kept apart from the file reading so they can be checked on
 // fixed texts.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Vyx calculator developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The benchmark's report: medians per program and the subject's paired ratios
 // against every other program, as the Markdown that is both printed and kept
 // in RESULTS.md.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Vyx calculator developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Medians and paired ratios over the rounds of one benchmark run.
 #include "Statistics.h"
 

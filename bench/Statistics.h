@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Vyx calculator developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The statistics of the benchmark: medians that ignore missing readings, and
 // ratios paired run by run, which cancel the load that a shared machine puts
 // on every program of the same round.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Vyx calculator developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The X side of the benchmark: starts a program, watches the root window for
 // its top-level window to be mapped, types digit keys through XTEST and times
 // each until the DAMAGE extension reports the window's first repaint, then

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Vyx calculator developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Measures the calculator side by side with a bare FOX window (and with xcalc
 # where it is installed) on a virtual X server of its own, prints the medians
 # and paired ratios and writes them to bench/RESULTS.md.

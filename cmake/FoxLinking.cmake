@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 The Vyx calculator developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The two ways of linking FOX, as interface targets:
 #   FoxShared  Debian's libFOX-1.6.so, with the thirty-odd libraries it pulls
 #              into every start (OpenGL, image codecs, ...), each one mapped

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Vyx calculator developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Choosing the entry base by clicking a display. The three displays are not a
 // toolkit radio group, so this handler keeps exactly one of them checked.
 #include "AppWindow.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Vyx calculator developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The function pad and the integer column: unary functions applied at once,
 // the angle-mode toggle, the shifts and the bitwise chained operators.
 #include "AppWindow.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Vyx calculator developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The keypad: the sixteen hexadecimal digits, ".", "000", "+/-" and "Del". The
 // keyboard reaches the same handler with a null sender.
 #include "AppWindow.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Vyx calculator developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The three memory slots: "<" stores the current value, the MEM button recalls
 // it and shows the amount last stored.
 #include "AppWindow.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Vyx calculator developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The operator column: the chained arithmetic operators, "=", "AC" and "Paste".
 // "Exit" and "..." carry the window's own identifiers instead.
 #include "AppWindow.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Vyx calculator developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The two process-wide angle factors. Both come from the same double pi, and
 // the degree factor multiplies by a stored 1/180 rather than dividing.
 #include "CalcEngine.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Vyx calculator developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The chain of binary operators, applied strictly left to right: each key
 // folds the pending operator into the accumulator, then waits or finishes.
 #include "CalcEngine.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Vyx calculator developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The calculator state record and its operations: number entry, the chain of
 // binary operators, the unary functions, memories and the texts of the value.
 #pragma once

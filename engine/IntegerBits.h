@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Vyx calculator developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // 32-bit two's-complement helpers. Wrapping arithmetic is done on unsigned
 // values, where overflow is defined, and converted back here in one place.
 #pragma once

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Vyx calculator developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Building the value one character at a time, and taking the last one back.
 // Binary and hexadecimal shift digits through a 32-bit integer; decimal has
 // an integer form and, after the point, a text form that leads the value.

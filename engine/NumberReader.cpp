@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Vyx calculator developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The decimal reading rule: white space, a sign, digits with at most one
 // point and an optional exponent. The grammar is checked here first and only
 // the accepted prefix is handed to strtod, because glibc's strtod alone would

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Vyx calculator developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reading a decimal number from the start of a text, with a grammar stricter
 // than the C library's: no hexadecimal floats and no names of infinity or NaN.
 #pragma once

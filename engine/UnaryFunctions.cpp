@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Vyx calculator developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The one-argument functions, applied to the current value in place. The
 // pending operator is left alone, so a function can act on a right operand.
 #include "CalcEngine.h"

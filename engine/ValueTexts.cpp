@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Vyx calculator developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The three texts of the value, one per display. Binary and hexadecimal show
 // the 32-bit pattern of intValue; decimal shows the text buffer or intValue.
 #include "CalcEngine.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Vyx calculator developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Writes one of the program's window icons as a PNG file for the desktop's icon
 // theme. The pixels come from the very XPM data the window is built with, so
 // the menu entry and the running window can never show two different images.

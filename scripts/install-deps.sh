@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Vyx calculator developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the Debian packages the calculator and its tests need, and only
 # those that are missing, so a second run costs a dpkg query and nothing more.
 # Usage: scripts/install-deps.sh PACKAGE...

@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 The Vyx calculator developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The Debian packages of each use, sourced by run.sh and test.sh.
 # The build folder is configured with its tests, so their libraries come too.
 BUILD_PACKAGES=(build-essential cmake pkg-config libfox-1.6-dev libgtest-dev python3)
@@ -11,3 +13,5 @@ TEST_PACKAGES+=(desktop-file-utils appstream libxml2-utils man-db groff-base "${
 # The benchmark's probe watches repaints through DAMAGE and types through XTEST.
 BUILD_PACKAGES+=(libxdamage-dev libxtst-dev)
 BENCH_PACKAGES=(xvfb xauth)
+# Every file carries its licence: the REUSE checker proves it.
+TEST_PACKAGES+=(reuse)

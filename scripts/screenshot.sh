@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Vyx calculator developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Takes a screenshot of the calculator window as it opens, for the README.
 # Usage: scripts/screenshot.sh [OUTPUT.png]   (default docs/screenshot.png)
 # Needs the built program (./run.sh or cmake --build build); without a display

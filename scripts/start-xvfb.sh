@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Vyx calculator developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Starts an Xvfb server on a free display and prints its number; the caller
 # owns the process (its pid is written to the file named by $1).
 # The display number is drawn at random from a high range: servers that come

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Vyx calculator developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Copying a display's text to the system clipboard, answering other programs'
 // requests for it, and pasting a number from the primary selection or the
 // clipboard. Every transfer uses the toolkit's plain string type.

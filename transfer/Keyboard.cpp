@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Vyx calculator developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The keyboard: a fixed table turns key symbols into the keypad and operator
 // commands, so a key and a click take the same road; Escape quits.
 #include "AppWindow.h"

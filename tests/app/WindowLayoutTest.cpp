@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Vyx calculator developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window's face: fonts, icons, the memory and display block and the pads,
 // checked through the widget tree and the geometry the toolkit lays out.
 #include "WindowHarness.h"

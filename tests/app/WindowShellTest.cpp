@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Vyx calculator developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window as a whole: its class record, the routing of messages it does not
 // handle, quitting through the event loop and the About box.
 #include "WindowHarness.h"

@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 The Vyx calculator developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 """End-to-end: the built calculator on its own X server, clicked through XTEST."""
 import os
 import sys

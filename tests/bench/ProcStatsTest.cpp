@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Vyx calculator developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Readings taken from the kernel's texts about a process: what a malformed or
 // vanished process gives, and the command names that break naive parsing.
 #include "ProcStats.h"

@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 The Vyx calculator developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Fails when the program again needs a shared library that its start-up was
 # freed from: the shared FOX (and what only it brings: OpenGL, image codecs)
 # or the shared C++ runtime. Each of them costs every start milliseconds and

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Vyx calculator developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The report that is printed and kept: medians in the right columns, missing
 // programs and readings shown as such, ratios of the subject to each other.
 #include "ResultsTable.h"

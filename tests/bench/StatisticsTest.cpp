@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Vyx calculator developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Medians and paired ratios: a missing reading must drop out without shifting
 // the rounds against each other.
 #include "Statistics.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Vyx calculator developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The function pad, the angle toggle and the integer column.
 #include "WindowHarness.h"
 

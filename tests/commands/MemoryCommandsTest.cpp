@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Vyx calculator developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The memory slots: store with "<", recall with the MEM buttons.
 #include "WindowHarness.h"
 

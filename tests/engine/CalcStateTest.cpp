@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Vyx calculator developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The state record: construction, reset, the integer conversion, the result
 // step, base changes, memories and reading a pasted text.
 #include "EngineHelpers.h"

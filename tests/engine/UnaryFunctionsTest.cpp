@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Vyx calculator developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The one-argument functions, the sign change and the shifts.
 #include "EngineHelpers.h"
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Vyx calculator developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The rules every engine state must keep, checked after each fuzzed step;
 // any break aborts so the fuzzer records the input.
 #pragma once

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Vyx calculator developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reads arbitrary bytes as a pasted number and compares the engine with a
 // plain, separately written reading of the same decimal grammar.
 #include "EngineInvariants.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Vyx calculator developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Drives the engine with arbitrary sequences of operations, the way clicks,
 // keys and pastes reach it, and checks its rules after every step.
 #include "EngineInvariants.h"

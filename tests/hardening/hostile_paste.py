@@ -1,4 +1,6 @@
 #!/usr/bin/env python3
+# SPDX-FileCopyrightText: 2026 The Vyx calculator developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Pastes what no user should paste, from real selection owners: 16 MiB of
 digits, 1 MiB of random bytes with zero bytes inside, an empty selection, and
 an owner that never answers. After each the calculator must still run, answer

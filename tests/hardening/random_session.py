@@ -1,4 +1,6 @@
 #!/usr/bin/env python3
+# SPDX-FileCopyrightText: 2026 The Vyx calculator developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 """A long session of random clicks and key presses over the whole window
 (all but "Exit" and the Escape key), sent through XTEST. The calculator must
 stay alive and responsive, and its resident memory must not keep growing.

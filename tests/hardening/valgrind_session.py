@@ -1,4 +1,6 @@
 #!/usr/bin/env python3
+# SPDX-FileCopyrightText: 2026 The Vyx calculator developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 """A whole session under valgrind's memcheck: every pad button, the displays,
 the memories, copy, paste, the About box and quitting. Memcheck must report no
 invalid access and no memory definitely lost; leaks of the toolkit and X

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Vyx calculator developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The menu entry and the software-centre metadata pass the desktop's own
 # validators, and agree with each other and with the README they point at.
 # Usage: check-desktop-metadata.sh SOURCE_DIR PACKAGING_BUILD_DIR

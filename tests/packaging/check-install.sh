@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Vyx calculator developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the build into a fresh prefix and checks what a user would get:
 # exactly the expected files, theme icons that are the window's own images,
 # and a program that starts from there as its menu entry says.

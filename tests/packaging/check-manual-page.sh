@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Vyx calculator developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The manual page formats without a warning from man or groff, and its NAME
 # line is one that whatis and apropos can index.
 # Usage: check-manual-page.sh PAGE

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Vyx calculator developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the Debian package from the build and checks what apt would get: the
 # expected files under /usr, dependencies worked out from the libraries the
 # program links (X and fontconfig; the toolkit is linked in), and the control

@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 The Vyx calculator developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Sourced by the packaging checks: a check reports every fault it finds before
 # it fails, so one run shows all that is wrong.
 failures=0

@@ -1,4 +1,6 @@
 #!/usr/bin/env python3
+# SPDX-FileCopyrightText: 2026 The Vyx calculator developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Checks that a theme icon shows exactly the pixels of the program's XPM data.
 
 The XPM text is read here on its own and the PNG through ImageMagick, so a

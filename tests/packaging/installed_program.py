@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 The Vyx calculator developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 """The installed calculator, started the way its menu entry starts it: by the
 entry's Exec name, found on a PATH that leads to the install. Its window must
 carry the entry's Name and window class, and "Exit" must end it with status 0.

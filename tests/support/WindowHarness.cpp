@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Vyx calculator developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The in-process window harness and the test program's entry: the application
 // is created once, after the test list is known, so listing needs no display.
 #include "WindowHarness.h"

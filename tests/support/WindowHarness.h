@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Vyx calculator developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Drives a real calculator window inside the test process: one application on
 // the test display, a fresh window per test, and messages sent as the buttons
 // send them.

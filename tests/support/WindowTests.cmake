@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 The Vyx calculator developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # add_window_tests(NAME SOURCE... [LOCK RESOURCE]): a GoogleTest program that
 # drives the real window in-process on the test display, with the shared window
 # harness. Tests that share one resource of the display, such as its clipboard,

@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 The Vyx calculator developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Runs the calculator on a virtual X server of its own and drives it the way a
 user does: real pointer clicks through XTEST, windows found by their titles.
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Vyx calculator developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 /* Takes ownership of the primary selection and the clipboard and then never
  * answers a request for them: a peer that hangs, for testing that a paste
  * from it cannot freeze the calculator. Prints "ready" once it owns both, and

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Vyx calculator developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Copy to the clipboard and paste from it, checked through the toolkit's own
 // transfer calls: the window asks the clipboard it holds itself.
 #include "WindowHarness.h"

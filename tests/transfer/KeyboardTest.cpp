@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Vyx calculator developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The keyboard: key symbols that stand for keypad and operator buttons.
 #include "WindowHarness.h"
 

@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 The Vyx calculator developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 """End-to-end: the built calculator exchanging text with real other programs
 (xclip) and typed on through XTEST (xdotool), on an X server of its own."""
 import os
