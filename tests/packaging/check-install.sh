@@ -21,9 +21,12 @@ if ! diff -u "$here/installed-files.txt" \
 fi
 [ -x "$prefix/bin/vyx-calculator" ] || fail "bin/vyx-calculator is not executable"
 
-for size in 16 32; do
+# Each theme size against the window's art it is drawn from: SIZE:ART.
+for icon in 16:16 32:32 48:16 64:32 128:32 256:32; do
+    size=${icon%:*}
     png=$prefix/share/icons/hicolor/${size}x$size/apps/org.vyx.Calculator.png
-    [ -f "$png" ] && python3 "$here/icon_matches_xpm.py" "$src/app/icons/calculator$size.xpm" "$png" ||
+    [ -f "$png" ] &&
+        python3 "$here/icon_matches_xpm.py" "$src/app/icons/calculator${icon#*:}.xpm" "$png" "$size" ||
         fail "the ${size}x$size theme icon is not the window's icon"
 done
 

@@ -1,12 +1,14 @@
 #!/usr/bin/env python3
 # SPDX-FileCopyrightText: 2026 The Vyx calculator developers
 # SPDX-License-Identifier: GPL-3.0-or-later
-"""Checks that a theme icon shows exactly the pixels of the program's XPM data.
+"""Checks that a theme icon shows exactly the pixels of the program's XPM data,
+each one repeated as a SIZE/width square block when the icon is larger.
 
 The XPM text is read here on its own and the PNG through ImageMagick, so a
 fault in the build-time export (channel order, size, the transparent colour,
-the wrong image) cannot hide behind the same reader on both sides.
-Usage: icon_matches_xpm.py ICON.xpm ICON.png
+the wrong image, smoothing or a shifted block when scaling) cannot hide behind
+the same reader on both sides.
+Usage: icon_matches_xpm.py ICON.xpm ICON.png SIZE
 """
 import re
 import subprocess
@@ -44,16 +46,20 @@ def png_pixels(path):
 
 
 def main():
-    xpm, png = sys.argv[1:3]
-    want_w, want_h, want = xpm_pixels(xpm)
+    xpm, png, size = sys.argv[1], sys.argv[2], int(sys.argv[3])
+    art_w, art_h, art = xpm_pixels(xpm)
     got_w, got_h, got = png_pixels(png)
-    if (got_w, got_h) != (want_w, want_h):
-        sys.exit(f"{png}: {got_w}x{got_h}, but {xpm} is {want_w}x{want_h}")
+    if (got_w, got_h) != (size, size):
+        sys.exit(f"{png}: {got_w}x{got_h}, not {size}x{size}")
+    if size % art_w or size % art_h:
+        sys.exit(f"{png}: {size} is no whole multiple of {xpm}'s {art_w}x{art_h}")
+    scale_x, scale_y = size // art_w, size // art_h
+    want = [art[(y // scale_y) * art_w + x // scale_x] for y in range(size) for x in range(size)]
     wrong = [i for i, (a, b) in enumerate(zip(want, got)) if a != b]
     if wrong:
         i = wrong[0]
-        sys.exit(f"{png}: {len(wrong)} pixels differ from {xpm}; first at "
-                 f"{i % want_w},{i // want_w}: {got[i]} instead of {want[i]}")
+        sys.exit(f"{png}: {len(wrong)} pixels differ from {xpm} scaled to {size}; first at "
+                 f"{i % size},{i // size}: {got[i]} instead of {want[i]}")
 
 
 if __name__ == "__main__":
