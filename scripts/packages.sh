@@ -8,8 +8,10 @@ TEST_PACKAGES=(clang libclang-rt-14-dev valgrind xvfb xauth xdotool xclip x11-ut
 # Making the Debian package: dpkg-shlibdeps works out its dependencies.
 PACKAGE_PACKAGES=(dpkg-dev file)
 # The checks of the install and the package: the desktop's and Debian's own
-# validators, and what making the package needs.
-TEST_PACKAGES+=(desktop-file-utils appstream libxml2-utils man-db groff-base "${PACKAGE_PACKAGES[@]}")
+# validators, the AppStream compose that software centres' catalogues come
+# from, and what making the package needs.
+TEST_PACKAGES+=(desktop-file-utils appstream appstream-compose libxml2-utils man-db groff-base
+    "${PACKAGE_PACKAGES[@]}")
 # The benchmark's probe watches repaints through DAMAGE and types through XTEST.
 BUILD_PACKAGES+=(libxdamage-dev libxtst-dev)
 BENCH_PACKAGES=(xvfb xauth)
