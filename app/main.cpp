@@ -2,10 +2,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Program entry: one application, one calculator window, one event loop.
 #include "AppWindow.h"
+#include "DesktopResolution.h"
 
 int main(int argc, char** argv) {
     FX::FXApp application("Calculator", "Vyx");
     application.init(argc, argv, true);
+    // Before the window makes its fonts, which take their size from it.
+    followDesktopResolution(application);
     // The application's window tree owns the window and deletes it when the
     // application object goes at the end of main.
     new AppWindow(&application);

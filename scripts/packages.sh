@@ -17,3 +17,5 @@ BUILD_PACKAGES+=(libxdamage-dev libxtst-dev)
 BENCH_PACKAGES=(xvfb xauth)
 # Every file carries its licence: the REUSE checker proves it.
 TEST_PACKAGES+=(reuse)
+# The desktop's font resolution is set on a test server as desktops set it: xrdb.
+TEST_PACKAGES+=(x11-xserver-utils)
