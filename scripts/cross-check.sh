@@ -40,7 +40,7 @@ mkdir -p "$work"
 apt_private() {
     apt-get -q -o Dir::State::Lists="$work/apt/lists" -o Dir::Cache="$work/apt/cache" \
         -o APT::Architecture=arm64 -o APT::Architectures::=arm64 -o APT::Architectures::=i386 \
-        -o Acquire::Languages=none "$@"
+        -o Acquire::Languages=none -o APT::Sandbox::User=root "$@"
 }
 
 # Unpacks the target's FOX into $1 and writes a pkg-config file for it.
@@ -52,7 +52,7 @@ unpack_fox() { # arch, multiarch triplet, folder
         apt_private update >/dev/null
     fi
     mkdir -p "$dir/debs" "$dir/pkgconfig"
-    (cd "$dir/debs" && apt_private download "libfox-1.6-dev:$arch" >/dev/null 2>&1)
+    (cd "$dir/debs" && apt_private download "libfox-1.6-dev:$arch" >/dev/null)
     dpkg-deb -x "$dir"/debs/libfox-1.6-dev_*_"$arch".deb "$dir/root"
     # Only the engine is built, and it uses nothing of FOX but FXString, so
     # none of the toolkit's X11 and image libraries are needed for the target.
