@@ -3,6 +3,7 @@
 // The chain of binary operators, applied strictly left to right: each key
 // folds the pending operator into the accumulator, then waits or finishes.
 #include "CalcEngine.h"
+#include "InvalidResult.h"
 
 #include <cmath>
 
@@ -32,6 +33,7 @@ void CalcEngine::applyOperator(FXint code) {
     // An unknown code is ignored whole, so pendingOp only ever holds a real operator.
     if (!isOperator(code)) return;
     const double v = value;
+    const double left = accumulator;
     switch (pendingOp) {
     case OP_NONE:
         accumulator = v;
@@ -64,6 +66,7 @@ void CalcEngine::applyOperator(FXint code) {
     default:
         break;
     }
+    accumulator = signInvalidResult(accumulator, left, v);
 
     if (code == OP_EQUALS) {
         pendingOp = OP_NONE;

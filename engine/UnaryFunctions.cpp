@@ -4,6 +4,7 @@
 // pending operator is left alone, so a function can act on a right operand.
 #include "CalcEngine.h"
 #include "IntegerBits.h"
+#include "InvalidResult.h"
 
 #include <cmath>
 
@@ -129,5 +130,6 @@ void CalcEngine::applyFunction(FXint code) {
         if (code > FN_SHIFT_RIGHT) return;
         break; // a code below the table only runs the result step
     }
+    value = signInvalidResult(value, v);
     syncFromValue();
 }
