@@ -10,6 +10,8 @@ cd "$(dirname "$0")/.."
 out=${1:-docs/screenshot.png}
 program=${VYX_PROGRAM:-build/vyx-calculator}
 [ -x "$program" ] || { echo "No $program: build the calculator first." >&2; exit 1; }
+round_trip=${VYX_ROUND_TRIP:-build/tests/tools/window_round_trip}
+[ -x "$round_trip" ] || cmake --build build --target window_round_trip >/dev/null
 
 xvfb_pidfile=""
 calculator=""
@@ -38,14 +40,10 @@ for _ in $(seq 200); do
 done
 [ -n "$window" ] || { echo "The calculator window did not appear." >&2; exit 1; }
 
-# The window paints itself shortly after it is mapped: wait until two captures agree.
-previous=""
-for _ in $(seq 100); do
-    current=$(import -window "$window" ppm:- | md5sum)
-    [ "$current" = "$previous" ] && break
-    previous=$current
-    sleep 0.1
-done
+# The window answers a ping only after it has worked through its queue and
+# painted, so the capture shows it whole; twice, as tests/support/xsession.py
+# says why.
+"$round_trip" "$window" && "$round_trip" "$window"
 
 mkdir -p "$(dirname "$out")"
 import -window "$window" "$out"

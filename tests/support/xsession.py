@@ -4,6 +4,12 @@
 user does: real pointer clicks through XTEST, windows found by their titles.
 
 Every wait is bounded, so a broken program fails the test instead of hanging it.
+
+Input sent through XTEST waits in the window's event queue until the program
+gets to it. So nothing here reads the window's state (a copy through the
+clipboard, its pixels, its windows) before a round trip proves that the window
+has handled everything sent before: the window answers a _NET_WM_PING only when
+its event loop reaches it, behind all the input queued before it.
 """
 import os
 import random
@@ -18,6 +24,8 @@ ABOUT_TITLE = "About Vyx Calculator"
 COMMAND_TIMEOUT = 20  # seconds any single helper program may take
 WAIT_LIMIT = 20       # seconds a condition may take to come true
 CLEARED = b"(cleared)"  # what the clipboard holds while a copy is awaited
+# The round-trip tool, built with the tests; CTest names it in the environment.
+ROUND_TRIP = os.environ.get("VYX_ROUND_TRIP", "window_round_trip")
 
 _CHILD = re.compile(r"^\s+(0x[0-9a-f]+) .*\s(\d+)x(\d+)\+-?\d+\+-?\d+\s+\+(-?\d+)\+(-?\d+)\s*$")
 
@@ -45,17 +53,13 @@ def wait_until(condition, what, limit=WAIT_LIMIT):
         time.sleep(0.05)
 
 
-def _changed(clipboard):
-    return clipboard if clipboard != CLEARED else None
-
-
 class Session:
     """A private X server with the calculator running on it."""
 
     def __init__(self, program, wrapper=(), window_limit=WAIT_LIMIT):
         self.program = program
         self.wrapper = list(wrapper)      # a command the program runs under, such as valgrind
-        self.window_limit = window_limit  # seconds the window may take to appear
+        self.window_limit = window_limit  # seconds the window may take to appear or answer
         self.process = None
         self.xvfb = None
         self.helpers = []
@@ -102,6 +106,10 @@ class Session:
                 lambda: self.find_window(TITLE) or self.process.poll() is not None,
                 "the calculator window", self.window_limit)
             if self.process.poll() is None:
+                # The title is set before the window's children are made and
+                # before it takes pings; the first answer means all are there.
+                wait_until(lambda: self._answered(self.window_limit, may_refuse=True),
+                           "the window to take pings", self.window_limit)
                 self.map_widgets()
                 return
             print("attempt %d: the calculator ended with %d before its window appeared"
@@ -119,10 +127,37 @@ class Session:
     def running(self):
         return self.process is not None and self.process.poll() is None
 
+    # -- synchronizing with the window ------------------------------------
+    def _answered(self, limit, may_refuse=False):
+        result = self.run(ROUND_TRIP, str(self.window), str(limit), check=False,
+                          timeout=limit + COMMAND_TIMEOUT)
+        if result.returncode == 2 and may_refuse:
+            return False
+        if result.returncode != 0:
+            raise AssertionError(result.stderr.decode().strip() or "no round trip")
+        return True
+
+    def settle(self, limit=None):
+        """Returns once the window has handled every input sent before the call.
+        The toolkit paints when its queue runs empty, after it answered; the
+        second round trip can only be answered after that pass."""
+        self._answered(limit or self.window_limit)
+        self._answered(limit or self.window_limit)
+
+    def close_about(self, limit=None):
+        """Closes an About box that input left open, with its one button's key:
+        while it is open the main window ignores clicks."""
+        self.settle(limit)
+        box = self.find_window(ABOUT_TITLE)
+        if box:
+            self.run("xdotool", "windowfocus", "--sync", str(box))
+            self.run("xdotool", "key", "Return")
+            wait_until(lambda: self.find_window(ABOUT_TITLE) is None, "the About box to close")
+
     # -- X helpers ---------------------------------------------------------
-    def run(self, *command, stdin=None, check=True):
+    def run(self, *command, stdin=None, check=True, timeout=COMMAND_TIMEOUT):
         return subprocess.run(command, env=self.env, input=stdin, capture_output=True,
-                              timeout=COMMAND_TIMEOUT, check=check)
+                              timeout=timeout, check=check)
 
     def find_window(self, title):
         found = self.run("xdotool", "search", "--name", "^%s$" % re.escape(title), check=False)
@@ -172,16 +207,23 @@ class Session:
             self.click(self.buttons[label])
 
     def pixels(self, widget):
-        """The widget's pixels as they are on the screen now."""
+        """The widget's pixels once the window has shown every input sent before."""
+        self.settle()
         return self.run("import", "-window", str(widget.wid), "ppm:-").stdout
 
     def screenshot(self, path):
+        self.settle()
         self.run("import", "-window", str(self.window), path)
 
     # -- clipboard and selection ------------------------------------------
     def selection(self, name):
         """The bytes another program gets from the selection ("clipboard" or
-        "primary") now."""
+        "primary") once the window has handled every input sent before."""
+        if self.running():
+            self.settle()
+        return self._selection(name)
+
+    def _selection(self, name):
         return self.run("xclip", "-o", "-selection", name, check=False).stdout
 
     def offer(self, name, data):
@@ -193,14 +235,22 @@ class Session:
         self.helpers.append(helper)
         helper.stdin.write(data)
         helper.stdin.close()
-        wait_until(lambda: self.selection(name) == data, "xclip to hold the %s" % name)
+        wait_until(lambda: self._selection(name) == data, "xclip to hold the %s" % name)
 
-    def copied(self, row, limit=WAIT_LIMIT):
-        """Clicks the ">" of the display row and gives what lands on the clipboard."""
+    def copied(self, row, limit=None):
+        """Clicks the ">" of the display row and gives what lands on the clipboard.
+        Input still queued could claim the clipboard after the marker is offered,
+        so the window works through it first; and the clipboard is read only
+        once the window has handled the click."""
+        self.close_about(limit)
         self.offer("clipboard", CLEARED)
         self.click(self.copy[row])
-        return wait_until(lambda: _changed(self.selection("clipboard")), "the copy to land",
-                          limit)
+        self.settle(limit)
+        copied = self._selection("clipboard")
+        if copied == CLEARED:
+            raise AssertionError("the window handled the click on the copy button "
+                                 "and left the clipboard alone")
+        return copied
 
     # -- keyboard ----------------------------------------------------------
     def keys(self, *names):
