@@ -69,12 +69,18 @@ TEST(NumberEntry, RefusedCharactersLeaveEveryFieldUntouched) {
             expectSameState(e, before);
         }
     }
-    CalcEngine odd;
-    odd.base = 7; // not a base: nothing is accepted and deletion changes nothing
-    const CalcEngine before = odd;
-    EXPECT_FALSE(odd.appendDigit('1'));
-    EXPECT_TRUE(odd.deleteLast());
-    expectSameState(odd, before);
+    // Not a base: nothing is accepted and deletion changes nothing, neither
+    // from a number nor from a typed text, where decimal entry would.
+    for (const char* typed : {"47", "4.7"}) {
+        CalcEngine odd;
+        type(odd, typed);
+        odd.setBase(7);
+        const CalcEngine before = odd;
+        EXPECT_FALSE(odd.appendDigit('1'));
+        EXPECT_FALSE(odd.appendDigit('.'));
+        EXPECT_TRUE(odd.deleteLast());
+        expectSameState(odd, before);
+    }
 }
 
 TEST(NumberEntry, DecimalIntegerFormWrapsAndGrowsAwayFromZero) {
@@ -128,6 +134,16 @@ TEST(NumberEntry, DecimalTextFormFollowsTheTypedText) {
     type(result, "7");
     EXPECT_EQ(decimal(result), "2.5000007");
     EXPECT_EQ(result.value, 2.5000007);
+
+    // A digit that rounds the typed number up to the next integer moves the
+    // integer displays with it.
+    CalcEngine nines;
+    type(nines, "0.9999999999999999");
+    EXPECT_EQ(hex(nines), "0x00000000");
+    type(nines, "9");
+    EXPECT_EQ(nines.value, 1);
+    EXPECT_EQ(hex(nines), "0x00000001");
+    EXPECT_EQ(binary(nines), "0000 0000 0000 0000 0000 0000 0000 0001");
 
     CalcEngine chained;
     type(chained, "7");
