@@ -45,6 +45,14 @@ TEST(CalcState, ResetClearsTheValueSideOnly) {
     EXPECT_EQ(e.angleMode, 1);
     EXPECT_EQ(e.memory[1], 4);
 
+    // "AC" straight after a typed fraction drops the text too.
+    CalcEngine typed;
+    type(typed, "12.5");
+    typed.reset();
+    EXPECT_FALSE(typed.textEntry);
+    EXPECT_EQ(str(typed.text), "0");
+    EXPECT_EQ(decimal(typed), "0");
+
     CalcEngine h = engineIn(BASE_HEXADECIMAL);
     h.reset();
     EXPECT_EQ(h.base, BASE_HEXADECIMAL);
