@@ -24,6 +24,10 @@ ABOUT_TITLE = "About Vyx Calculator"
 COMMAND_TIMEOUT = 20  # seconds any single helper program may take
 WAIT_LIMIT = 20       # seconds a condition may take to come true
 CLEARED = b"(cleared)"  # what the clipboard holds while a copy is awaited
+SCREEN = (1280, 1024)
+# Where the pointer rests between clicks: off the window, on no widget with a
+# tooltip. A tooltip shows below the pointer and can cover the next button.
+PARK = (SCREEN[0] - 1, SCREEN[1] - 1)
 # The round-trip tool, built with the tests; CTest names it in the environment.
 ROUND_TRIP = os.environ.get("VYX_ROUND_TRIP", "window_round_trip")
 
@@ -75,7 +79,7 @@ class Session:
             reader, writer = os.pipe()
             self.xvfb = subprocess.Popen(
                 ["Xvfb", ":%d" % number, "-displayfd", str(writer), "-screen", "0",
-                 "1280x1024x24", "-nolisten", "tcp", "-noreset"],
+                 "%dx%dx24" % SCREEN, "-nolisten", "tcp", "-noreset"],
                 pass_fds=(writer,), stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
             os.close(writer)
             with os.fdopen(reader) as report:
@@ -106,6 +110,8 @@ class Session:
                 lambda: self.find_window(TITLE) or self.process.poll() is not None,
                 "the calculator window", self.window_limit)
             if self.process.poll() is None:
+                self.root = int(re.search(r"Window id: (0x[0-9a-f]+)", self.run(
+                    "xwininfo", "-root").stdout.decode()).group(1), 16)
                 # The title is set before the window's children are made and
                 # before it takes pings; the first answer means all are there.
                 wait_until(lambda: self._answered(self.window_limit, may_refuse=True),
@@ -144,15 +150,25 @@ class Session:
         self._answered(limit or self.window_limit)
         self._answered(limit or self.window_limit)
 
-    def close_about(self, limit=None):
-        """Closes an About box that input left open, with its one button's key:
-        while it is open the main window ignores clicks."""
+    def clear_the_way(self, limit=None):
+        """Makes the next click reach the button it aims at, whatever input came
+        before: the pointer leaves any widget, so a tooltip it brought up goes,
+        and an About box that input left open is closed with its one button's
+        key, since while it is open the main window ignores clicks."""
+        self.run("xdotool", "mousemove", str(PARK[0]), str(PARK[1]))
         self.settle(limit)
+        wait_until(lambda: not self._tooltips(), "the tooltip to go")
         box = self.find_window(ABOUT_TITLE)
         if box:
             self.run("xdotool", "windowfocus", "--sync", str(box))
             self.run("xdotool", "key", "Return")
             wait_until(lambda: self.find_window(ABOUT_TITLE) is None, "the About box to close")
+
+    def _tooltips(self):
+        """The program's top-level windows on show that have no title: tooltips."""
+        shown = self.run("xdotool", "search", "--onlyvisible", "--maxdepth", "1", "--name",
+                         "^$", check=False).stdout.split()
+        return [wid for wid in shown if int(wid) != self.root]
 
     # -- X helpers ---------------------------------------------------------
     def run(self, *command, stdin=None, check=True, timeout=COMMAND_TIMEOUT):
@@ -200,7 +216,9 @@ class Session:
         x, y = widget.centre
         # No --sync: it waits for the pointer to move, which it never does when
         # it already rests on the spot. The server takes XTEST input in order.
-        self.run("xdotool", "mousemove", str(x), str(y), "click", "1")
+        # The pointer leaves at once, so it brings up no tooltip.
+        self.run("xdotool", "mousemove", str(x), str(y), "click", "1",
+                 "mousemove", str(PARK[0]), str(PARK[1]))
 
     def press(self, *labels):
         for label in labels:
@@ -242,14 +260,16 @@ class Session:
         Input still queued could claim the clipboard after the marker is offered,
         so the window works through it first; and the clipboard is read only
         once the window has handled the click."""
-        self.close_about(limit)
+        self.clear_the_way(limit)
         self.offer("clipboard", CLEARED)
         self.click(self.copy[row])
         self.settle(limit)
         copied = self._selection("clipboard")
         if copied == CLEARED:
-            raise AssertionError("the window handled the click on the copy button "
-                                 "and left the clipboard alone")
+            raise AssertionError("the window handled the click on the copy button and left "
+                                 "the clipboard alone; windows on show: %r" % self.run(
+                                     "xdotool", "search", "--onlyvisible", "--maxdepth", "1",
+                                     "--name", ".*", check=False).stdout.split())
         return copied
 
     # -- keyboard ----------------------------------------------------------
