@@ -10,8 +10,9 @@ TEST(NumberEntry, BinaryBitsShiftInAndOldestFallsOut) {
     EXPECT_TRUE(type(b, "101"));
     EXPECT_EQ(b.intValue, 5);
     EXPECT_EQ(b.value, 5);
-    b.deleteLast();
+    EXPECT_TRUE(b.deleteLast());
     EXPECT_EQ(b.intValue, 2);
+    EXPECT_EQ(b.value, 2);
 
     CalcEngine ones = engineIn(BASE_BINARY);
     for (int i = 0; i < 33; ++i)
@@ -41,8 +42,9 @@ TEST(NumberEntry, HexDigitsShiftInAndOldestFallsOut) {
 
     CalcEngine d = engineIn(BASE_HEXADECIMAL);
     type(d, "1234");
-    d.deleteLast();
+    EXPECT_TRUE(d.deleteLast());
     EXPECT_EQ(hex(d), "0x00000123");
+    EXPECT_EQ(d.value, 0x123);
     type(d, "80000000");
     d.deleteLast();
     EXPECT_EQ(hex(d), "0xF8000000");
@@ -55,9 +57,9 @@ TEST(NumberEntry, RefusedCharactersLeaveEveryFieldUntouched) {
         const char* refused;
     };
     const Case cases[] = {
-        {BASE_BINARY, "101", "23456789ABCDEF.abx -+"},
-        {BASE_HEXADECIMAL, "1F", "abcdefG.x -"},
-        {BASE_DECIMAL, "12", "ABCDEFabcdef,x -+e"},
+        {BASE_BINARY, "101", "23456789ABCDEF.abx -+:@"},
+        {BASE_HEXADECIMAL, "1F", "abcdefG.x -:;<=>?@/"},
+        {BASE_DECIMAL, "12", "ABCDEFabcdef,x -+e:@"},
         {BASE_DECIMAL, "12.5", ".ABCDEF,"},
     };
     for (const Case& c : cases) {
@@ -223,6 +225,17 @@ TEST(NumberEntry, DeletingATextDownToNothingEndsAtZero) {
     empty.deleteLast();
     EXPECT_FALSE(empty.textEntry);
     EXPECT_EQ(decimal(empty), "0");
+
+    CalcEngine one;
+    one.textEntry = true;
+    one.text = "7";
+    one.value = 7;
+    one.intValue = 7;
+    one.deleteLast();
+    EXPECT_FALSE(one.textEntry);
+    EXPECT_EQ(one.value, 0);
+    EXPECT_EQ(one.intValue, 0);
+    EXPECT_EQ(hex(one), "0x00000000");
 }
 
 } // namespace
