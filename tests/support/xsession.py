@@ -144,10 +144,8 @@ class Session:
         return True
 
     def settle(self, limit=None):
-        """Returns once the window has handled every input sent before the call.
-        The toolkit paints when its queue runs empty, after it answered; the
-        second round trip can only be answered after that pass."""
-        self._answered(limit or self.window_limit)
+        """Returns once the window has handled, and shown, every input sent
+        before the call."""
         self._answered(limit or self.window_limit)
 
     def clear_the_way(self, limit=None):
