@@ -102,6 +102,7 @@ TEST(UnaryFunctions, FactorialCountsAndOverflow) {
         {1e10, 0},
         {-4294967295.0 + 170, 0},
         {9.3e18, 1},
+        {9223372036854775808.0, 1}, // 2^63: the first count with no 64-bit conversion
         {NAN, 1},
         {HUGE_VAL, 1},
         {-HUGE_VAL, 1},
