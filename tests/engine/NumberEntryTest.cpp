@@ -146,6 +146,8 @@ TEST(NumberEntry, DecimalTextFormFollowsTheTypedText) {
     EXPECT_EQ(nines.value, 1);
     EXPECT_EQ(hex(nines), "0x00000001");
     EXPECT_EQ(binary(nines), "0000 0000 0000 0000 0000 0000 0000 0001");
+    EXPECT_TRUE(nines.deleteLast()); // and taking the digit back moves them back
+    EXPECT_EQ(hex(nines), "0x00000000");
 
     CalcEngine chained;
     type(chained, "7");
@@ -177,13 +179,13 @@ TEST(NumberEntry, DigitsAfterAnInfinityOrNaNTextAreRefused) {
 TEST(NumberEntry, DeleteWalksBackThroughTextAndIntegerForms) {
     CalcEngine e;
     type(e, "12.5");
-    e.deleteLast();
+    EXPECT_TRUE(e.deleteLast());
     EXPECT_EQ(decimal(e), "12.");
     EXPECT_EQ(e.value, 12);
     e.deleteLast();
     EXPECT_FALSE(e.textEntry);
     EXPECT_EQ(decimal(e), "12");
-    e.deleteLast();
+    EXPECT_TRUE(e.deleteLast());
     EXPECT_EQ(decimal(e), "1");
     e.deleteLast();
     EXPECT_EQ(decimal(e), "0");

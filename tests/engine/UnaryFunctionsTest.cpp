@@ -44,6 +44,10 @@ TEST(UnaryFunctions, ValuesOfEachFunction) {
     EXPECT_EQ(apply(FN_TO_DEG, 3.141592653589793), 180);
     EXPECT_EQ(apply(FN_TO_RAD, 180, 1), apply(FN_TO_RAD, 180, 0)); // conversions ignore the mode
     EXPECT_EQ(degToRad, 0.017453292519943295);
+
+    CalcEngine cosine = withValue(0.5); // every function ends in the result step
+    cosine.applyFunction(FN_COS);
+    EXPECT_EQ(decimal(cosine), "0.877583");
     EXPECT_EQ(radToDeg, 57.29577951308232);
 }
 
