@@ -22,7 +22,9 @@ DECIMAL = 2
 
 class HostilePaste(unittest.TestCase):
     def setUp(self):
-        self.s = xsession.Session(PROGRAM)
+        # Reading 16 MiB of digits takes a sanitized window on a busy machine a
+        # while; the bound only keeps a hung window from hanging the test.
+        self.s = xsession.Session(PROGRAM, window_limit=120)
         self.addCleanup(self.s.close)
         self.s.start()
         self.s.press("7")

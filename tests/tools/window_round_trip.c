@@ -81,6 +81,7 @@ int main(int argc, char** argv) {
     Atom ping = XInternAtom(display, "_NET_WM_PING", False);
     if (!takes_pings(display, window, ping)) {
         fprintf(stderr, "window_round_trip: window 0x%lx does not take _NET_WM_PING\n", window);
+        XCloseDisplay(display);
         return 2;
     }
     XSelectInput(display, DefaultRootWindow(display), SubstructureNotifyMask);
@@ -91,6 +92,7 @@ int main(int argc, char** argv) {
                       deadline)) {
             fprintf(stderr, "window_round_trip: window 0x%lx did not answer within %g s\n",
                     window, limit);
+            XCloseDisplay(display);
             return 1;
         }
     }
