@@ -54,19 +54,25 @@ void CalcEngine::syncFromValue() {
 
 void CalcEngine::setBase(FXuint newBase) {
     // Only a real change of base does anything: the same base again would drop
-    // a typed fraction while keeping its text, and an unknown code would leave
-    // the engine without a base.
-    if (newBase > BASE_DECIMAL || static_cast<FXint>(newBase) == base) return;
+    // a typed fraction while keeping its text.
+    if (static_cast<FXint>(newBase) == base) return;
     if (newBase == BASE_BINARY || newBase == BASE_HEXADECIMAL) {
         // Leaving decimal base drops the typed text and the fraction with it;
-        // between binary and hexadecimal the fraction stays in value.
-        if (base == BASE_DECIMAL) {
+        // between binary and hexadecimal the fraction stays in value. A text
+        // still typed means the way from decimal led through a code that is
+        // no base.
+        if (base == BASE_DECIMAL || textEntry) {
             textEntry = false;
             value = intValue;
         }
-    } else {
+    } else if (newBase == BASE_DECIMAL) {
+        // The display shows the integer, so a text typed before a detour
+        // through a code that is no base goes with the fraction.
+        textEntry = false;
         value = intValue;
     }
+    // Any other code is kept as the base: no digit is taken in it and
+    // deleting does nothing, until a real base is set.
     base = static_cast<FXint>(newBase);
 }
 

@@ -10,6 +10,8 @@ cd "$(dirname "$0")/.."
 out=${1:-docs/screenshot.png}
 program=${VYX_PROGRAM:-build/vyx-calculator}
 [ -x "$program" ] || { echo "No $program: build the calculator first." >&2; exit 1; }
+round_trip=${VYX_ROUND_TRIP:-build/tests/tools/window_round_trip}
+[ -x "$round_trip" ] || cmake --build build --target window_round_trip >/dev/null
 
 xvfb_pidfile=""
 calculator=""
@@ -38,14 +40,15 @@ for _ in $(seq 200); do
 done
 [ -n "$window" ] || { echo "The calculator window did not appear." >&2; exit 1; }
 
-# The window paints itself shortly after it is mapped: wait until two captures agree.
-previous=""
-for _ in $(seq 100); do
-    current=$(import -window "$window" ppm:- | md5sum)
-    [ "$current" = "$previous" ] && break
-    previous=$current
-    sleep 0.1
+# The window answers pings only once it is made whole, and only after it has
+# worked through its queue and painted (window_round_trip.c says how).
+for _ in $(seq 200); do
+    status=0
+    "$round_trip" "$window" 2>/dev/null || status=$?
+    [ "$status" -ne 2 ] && break # 2: it takes no pings yet
+    sleep 0.05
 done
+[ "$status" -eq 0 ] || { echo "The calculator window did not answer." >&2; exit 1; }
 
 mkdir -p "$(dirname "$out")"
 import -window "$window" "$out"

@@ -45,6 +45,14 @@ TEST(CalcState, ResetClearsTheValueSideOnly) {
     EXPECT_EQ(e.angleMode, 1);
     EXPECT_EQ(e.memory[1], 4);
 
+    // "AC" straight after a typed fraction drops the text too.
+    CalcEngine typed;
+    type(typed, "12.5");
+    typed.reset();
+    EXPECT_FALSE(typed.textEntry);
+    EXPECT_EQ(str(typed.text), "0");
+    EXPECT_EQ(decimal(typed), "0");
+
     CalcEngine h = engineIn(BASE_HEXADECIMAL);
     h.reset();
     EXPECT_EQ(h.base, BASE_HEXADECIMAL);
@@ -92,13 +100,35 @@ TEST(CalcState, LeavingDecimalDropsTheFractionAndBinaryHexKeepIt) {
     EXPECT_EQ(decimal(h), "1");
 }
 
-TEST(CalcState, SetBaseIgnoresTheSameBaseAndUnknownCodes) {
+TEST(CalcState, SetBaseIgnoresTheSameBaseAndKeepsCodesThatAreNoBase) {
     CalcEngine e;
     type(e, "2.75");
     const CalcEngine before = e;
-    for (FXuint code : {2u, 3u, 7u, 0xFFFFFFFFu}) e.setBase(code);
+    e.setBase(BASE_DECIMAL);
     expectSameState(e, before);
     EXPECT_EQ(decimal(e), "2.75");
+
+    // A code that is no base is kept: digits are refused, deleting does nothing.
+    e.setBase(7);
+    EXPECT_EQ(e.base, 7);
+    const CalcEngine inSeven = e;
+    EXPECT_FALSE(e.appendDigit('1'));
+    EXPECT_FALSE(e.appendDigit('.'));
+    EXPECT_TRUE(e.deleteLast());
+    expectSameState(e, inSeven);
+    e.setBase(0xFFFFFFFFu);
+    EXPECT_EQ(e.base, -1);
+
+    // Back in a real base the typed text and its fraction are gone, as when
+    // leaving decimal base directly.
+    CalcEngine back = e;
+    back.setBase(BASE_DECIMAL);
+    EXPECT_FALSE(back.textEntry);
+    EXPECT_EQ(back.value, 2);
+    EXPECT_EQ(decimal(back), "2");
+    e.setBase(BASE_HEXADECIMAL);
+    EXPECT_FALSE(e.textEntry);
+    EXPECT_EQ(e.value, 2);
 }
 
 TEST(CalcState, StoreKeepsWhatIsShownAndIgnoresUnknownSlots) {

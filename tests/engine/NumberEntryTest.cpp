@@ -10,8 +10,9 @@ TEST(NumberEntry, BinaryBitsShiftInAndOldestFallsOut) {
     EXPECT_TRUE(type(b, "101"));
     EXPECT_EQ(b.intValue, 5);
     EXPECT_EQ(b.value, 5);
-    b.deleteLast();
+    EXPECT_TRUE(b.deleteLast());
     EXPECT_EQ(b.intValue, 2);
+    EXPECT_EQ(b.value, 2);
 
     CalcEngine ones = engineIn(BASE_BINARY);
     for (int i = 0; i < 33; ++i)
@@ -41,8 +42,9 @@ TEST(NumberEntry, HexDigitsShiftInAndOldestFallsOut) {
 
     CalcEngine d = engineIn(BASE_HEXADECIMAL);
     type(d, "1234");
-    d.deleteLast();
+    EXPECT_TRUE(d.deleteLast());
     EXPECT_EQ(hex(d), "0x00000123");
+    EXPECT_EQ(d.value, 0x123);
     type(d, "80000000");
     d.deleteLast();
     EXPECT_EQ(hex(d), "0xF8000000");
@@ -55,9 +57,9 @@ TEST(NumberEntry, RefusedCharactersLeaveEveryFieldUntouched) {
         const char* refused;
     };
     const Case cases[] = {
-        {BASE_BINARY, "101", "23456789ABCDEF.abx -+"},
-        {BASE_HEXADECIMAL, "1F", "abcdefG.x -"},
-        {BASE_DECIMAL, "12", "ABCDEFabcdef,x -+e"},
+        {BASE_BINARY, "101", "23456789ABCDEF.abx -+:@"},
+        {BASE_HEXADECIMAL, "1F", "abcdefG.x -:;<=>?@/"},
+        {BASE_DECIMAL, "12", "ABCDEFabcdef,x -+e:@"},
         {BASE_DECIMAL, "12.5", ".ABCDEF,"},
     };
     for (const Case& c : cases) {
@@ -69,12 +71,18 @@ TEST(NumberEntry, RefusedCharactersLeaveEveryFieldUntouched) {
             expectSameState(e, before);
         }
     }
-    CalcEngine odd;
-    odd.base = 7; // not a base: nothing is accepted and deletion changes nothing
-    const CalcEngine before = odd;
-    EXPECT_FALSE(odd.appendDigit('1'));
-    EXPECT_TRUE(odd.deleteLast());
-    expectSameState(odd, before);
+    // Not a base: nothing is accepted and deletion changes nothing, neither
+    // from a number nor from a typed text, where decimal entry would.
+    for (const char* typed : {"47", "4.7"}) {
+        CalcEngine odd;
+        type(odd, typed);
+        odd.setBase(7);
+        const CalcEngine before = odd;
+        EXPECT_FALSE(odd.appendDigit('1'));
+        EXPECT_FALSE(odd.appendDigit('.'));
+        EXPECT_TRUE(odd.deleteLast());
+        expectSameState(odd, before);
+    }
 }
 
 TEST(NumberEntry, DecimalIntegerFormWrapsAndGrowsAwayFromZero) {
@@ -129,6 +137,18 @@ TEST(NumberEntry, DecimalTextFormFollowsTheTypedText) {
     EXPECT_EQ(decimal(result), "2.5000007");
     EXPECT_EQ(result.value, 2.5000007);
 
+    // A digit that rounds the typed number up to the next integer moves the
+    // integer displays with it.
+    CalcEngine nines;
+    type(nines, "0.9999999999999999");
+    EXPECT_EQ(hex(nines), "0x00000000");
+    type(nines, "9");
+    EXPECT_EQ(nines.value, 1);
+    EXPECT_EQ(hex(nines), "0x00000001");
+    EXPECT_EQ(binary(nines), "0000 0000 0000 0000 0000 0000 0000 0001");
+    EXPECT_TRUE(nines.deleteLast()); // and taking the digit back moves them back
+    EXPECT_EQ(hex(nines), "0x00000000");
+
     CalcEngine chained;
     type(chained, "7");
     chained.applyOperator(OP_ADD);
@@ -159,13 +179,13 @@ TEST(NumberEntry, DigitsAfterAnInfinityOrNaNTextAreRefused) {
 TEST(NumberEntry, DeleteWalksBackThroughTextAndIntegerForms) {
     CalcEngine e;
     type(e, "12.5");
-    e.deleteLast();
+    EXPECT_TRUE(e.deleteLast());
     EXPECT_EQ(decimal(e), "12.");
     EXPECT_EQ(e.value, 12);
     e.deleteLast();
     EXPECT_FALSE(e.textEntry);
     EXPECT_EQ(decimal(e), "12");
-    e.deleteLast();
+    EXPECT_TRUE(e.deleteLast());
     EXPECT_EQ(decimal(e), "1");
     e.deleteLast();
     EXPECT_EQ(decimal(e), "0");
@@ -207,6 +227,17 @@ TEST(NumberEntry, DeletingATextDownToNothingEndsAtZero) {
     empty.deleteLast();
     EXPECT_FALSE(empty.textEntry);
     EXPECT_EQ(decimal(empty), "0");
+
+    CalcEngine one;
+    one.textEntry = true;
+    one.text = "7";
+    one.value = 7;
+    one.intValue = 7;
+    one.deleteLast();
+    EXPECT_FALSE(one.textEntry);
+    EXPECT_EQ(one.value, 0);
+    EXPECT_EQ(one.intValue, 0);
+    EXPECT_EQ(hex(one), "0x00000000");
 }
 
 } // namespace

@@ -23,6 +23,12 @@ double apply(FXint code, double v, int angleMode = 0) {
 
 TEST(UnaryFunctions, ValuesOfEachFunction) {
     EXPECT_EQ(apply(FN_SQRT, 9), 3);
+    EXPECT_EQ(apply(FN_SQRT, 0.25), 0.5);
+    EXPECT_EQ(apply(FN_SQRT, 0), 0);
+    EXPECT_NEAR(apply(FN_ASIN, -0.5), -0.523599, 1e-6);
+    EXPECT_NEAR(apply(FN_ASIN, -1), -1.570796, 1e-6);
+    EXPECT_NEAR(apply(FN_ACOS, -0.5), 2.094395, 1e-6);
+    EXPECT_NEAR(apply(FN_ACOS, -1), 3.141593, 1e-6);
     EXPECT_EQ(apply(FN_SQUARE, -3), 9);
     EXPECT_EQ(apply(FN_INVERSE, 4), 0.25);
     EXPECT_EQ(apply(FN_TO_EURO, 100), 15.24490172374104);
@@ -38,6 +44,10 @@ TEST(UnaryFunctions, ValuesOfEachFunction) {
     EXPECT_EQ(apply(FN_TO_DEG, 3.141592653589793), 180);
     EXPECT_EQ(apply(FN_TO_RAD, 180, 1), apply(FN_TO_RAD, 180, 0)); // conversions ignore the mode
     EXPECT_EQ(degToRad, 0.017453292519943295);
+
+    CalcEngine cosine = withValue(0.5); // every function ends in the result step
+    cosine.applyFunction(FN_COS);
+    EXPECT_EQ(decimal(cosine), "0.877583");
     EXPECT_EQ(radToDeg, 57.29577951308232);
 }
 
@@ -46,6 +56,12 @@ TEST(UnaryFunctions, GuardsLeaveTheValueAlone) {
     const CalcEngine before = neg;
     neg.applyFunction(FN_SQRT);
     expectSameState(neg, before);
+    // Zero is no negative number: its root is a result like any other.
+    CalcEngine zero;
+    type(zero, "0.0");
+    zero.applyFunction(FN_SQRT);
+    EXPECT_FALSE(zero.textEntry);
+    EXPECT_EQ(decimal(zero), "0");
 
     EXPECT_EQ(apply(FN_INVERSE, 0), 0);
     EXPECT_TRUE(std::signbit(apply(FN_INVERSE, -0.0)));
@@ -90,6 +106,7 @@ TEST(UnaryFunctions, FactorialCountsAndOverflow) {
         {1e10, 0},
         {-4294967295.0 + 170, 0},
         {9.3e18, 1},
+        {9223372036854775808.0, 1}, // 2^63: the first count with no 64-bit conversion
         {NAN, 1},
         {HUGE_VAL, 1},
         {-HUGE_VAL, 1},
@@ -221,6 +238,13 @@ TEST(UnaryFunctions, CodesOutsideTheTable) {
     for (FXint code : {FXint(FN_ANGLE), 1023, 5000, 0x7FFFFFFF})
         e.applyFunction(code);
     expectSameState(e, before);
+
+    // Above the table not even the result step runs: a typed text stays as typed.
+    CalcEngine typed;
+    type(typed, "2.50");
+    for (FXint code : {FXint(FN_SHIFT_RIGHT) + 1, 1023, 0x7FFFFFFF})
+        typed.applyFunction(code);
+    EXPECT_EQ(decimal(typed), "2.50");
 }
 
 } // namespace

@@ -18,7 +18,9 @@ inline void requireThat(bool ok, const char* rule) {
 
 inline void checkInvariants(const CalcEngine& e) {
     requireThat(e.intValue == CalcEngine::truncateToInt(e.value), "intValue follows value");
-    requireThat(!e.textEntry || e.base == BASE_DECIMAL, "text entry only in decimal base");
+    // A code that is no base may be set; a typed text may stay through it.
+    requireThat(!e.textEntry || (e.base != BASE_BINARY && e.base != BASE_HEXADECIMAL),
+                "no text entry in binary or hexadecimal base");
     requireThat(!e.textEntry || e.text.length() > 0, "the decimal text is never blank");
     static const FXint allowed[] = {OP_NONE, OP_ADD, OP_SUB, OP_MUL, OP_DIV,
                                     OP_MOD,  OP_AND, OP_OR,  OP_XOR};
@@ -27,7 +29,6 @@ inline void checkInvariants(const CalcEngine& e) {
         known = known || e.pendingOp == op;
     requireThat(known, "pendingOp is an operator");
     requireThat(e.angleMode == 0 || e.angleMode == 1, "angleMode in range");
-    requireThat(e.base >= BASE_BINARY && e.base <= BASE_DECIMAL, "base in range");
 
     const FXString bin = e.binaryText();
     requireThat(bin.length() == 39, "binary text has 39 characters");

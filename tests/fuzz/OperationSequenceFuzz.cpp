@@ -38,8 +38,8 @@ void step(CalcEngine& e, ByteSource& in) {
         e.applyFunction(FN_ACOS - 3 + arg % 30);
         break; // reaches below and above the table
     case 4:
-        e.setBase(arg % 5);
-        break; // 3 and 4 are not bases
+        e.setBase(arg < 250 ? arg % 5 : 0xFFFFFFFFu - (arg - 250));
+        break; // 3, 4 and the highest codes are not bases
     case 5:
         e.storeMemory(arg % 5);
         break; // slots 3 and 4 do not exist

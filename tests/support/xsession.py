@@ -4,6 +4,12 @@
 user does: real pointer clicks through XTEST, windows found by their titles.
 
 Every wait is bounded, so a broken program fails the test instead of hanging it.
+
+Input sent through XTEST waits in the window's event queue until the program
+gets to it. So nothing here reads the window's state (a copy through the
+clipboard, its pixels, its windows) before a round trip proves that the window
+has handled everything sent before: the window answers a _NET_WM_PING only when
+its event loop reaches it, behind all the input queued before it.
 """
 import os
 import random
@@ -18,6 +24,12 @@ ABOUT_TITLE = "About Vyx Calculator"
 COMMAND_TIMEOUT = 20  # seconds any single helper program may take
 WAIT_LIMIT = 20       # seconds a condition may take to come true
 CLEARED = b"(cleared)"  # what the clipboard holds while a copy is awaited
+SCREEN = (1280, 1024)
+# Where the pointer rests between clicks: off the window, on no widget with a
+# tooltip. A tooltip shows below the pointer and can cover the next button.
+PARK = (SCREEN[0] - 1, SCREEN[1] - 1)
+# The round-trip tool, built with the tests; CTest names it in the environment.
+ROUND_TRIP = os.environ.get("VYX_ROUND_TRIP", "window_round_trip")
 
 _CHILD = re.compile(r"^\s+(0x[0-9a-f]+) .*\s(\d+)x(\d+)\+-?\d+\+-?\d+\s+\+(-?\d+)\+(-?\d+)\s*$")
 
@@ -45,17 +57,13 @@ def wait_until(condition, what, limit=WAIT_LIMIT):
         time.sleep(0.05)
 
 
-def _changed(clipboard):
-    return clipboard if clipboard != CLEARED else None
-
-
 class Session:
     """A private X server with the calculator running on it."""
 
     def __init__(self, program, wrapper=(), window_limit=WAIT_LIMIT):
         self.program = program
         self.wrapper = list(wrapper)      # a command the program runs under, such as valgrind
-        self.window_limit = window_limit  # seconds the window may take to appear
+        self.window_limit = window_limit  # seconds the window may take to appear or answer
         self.process = None
         self.xvfb = None
         self.helpers = []
@@ -71,7 +79,7 @@ class Session:
             reader, writer = os.pipe()
             self.xvfb = subprocess.Popen(
                 ["Xvfb", ":%d" % number, "-displayfd", str(writer), "-screen", "0",
-                 "1280x1024x24", "-nolisten", "tcp", "-noreset"],
+                 "%dx%dx24" % SCREEN, "-nolisten", "tcp", "-noreset"],
                 pass_fds=(writer,), stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
             os.close(writer)
             with os.fdopen(reader) as report:
@@ -102,6 +110,12 @@ class Session:
                 lambda: self.find_window(TITLE) or self.process.poll() is not None,
                 "the calculator window", self.window_limit)
             if self.process.poll() is None:
+                self.root = int(re.search(r"Window id: (0x[0-9a-f]+)", self.run(
+                    "xwininfo", "-root").stdout.decode()).group(1), 16)
+                # The title is set before the window's children are made and
+                # before it takes pings; the first answer means all are there.
+                wait_until(lambda: self._answered(self.window_limit, may_refuse=True),
+                           "the window to take pings", self.window_limit)
                 self.map_widgets()
                 return
             print("attempt %d: the calculator ended with %d before its window appeared"
@@ -119,10 +133,45 @@ class Session:
     def running(self):
         return self.process is not None and self.process.poll() is None
 
+    # -- synchronizing with the window ------------------------------------
+    def _answered(self, limit, may_refuse=False):
+        result = self.run(ROUND_TRIP, str(self.window), str(limit), check=False,
+                          timeout=limit + COMMAND_TIMEOUT)
+        if result.returncode == 2 and may_refuse:
+            return False
+        if result.returncode != 0:
+            raise AssertionError(result.stderr.decode().strip() or "no round trip")
+        return True
+
+    def settle(self, limit=None):
+        """Returns once the window has handled, and shown, every input sent
+        before the call."""
+        self._answered(limit or self.window_limit)
+
+    def clear_the_way(self, limit=None):
+        """Makes the next click reach the button it aims at, whatever input came
+        before: the pointer leaves any widget, so a tooltip it brought up goes,
+        and an About box that input left open is closed with its one button's
+        key, since while it is open the main window ignores clicks."""
+        self.run("xdotool", "mousemove", str(PARK[0]), str(PARK[1]))
+        self.settle(limit)
+        wait_until(lambda: not self._tooltips(), "the tooltip to go")
+        box = self.find_window(ABOUT_TITLE)
+        if box:
+            self.run("xdotool", "windowfocus", "--sync", str(box))
+            self.run("xdotool", "key", "Return")
+            wait_until(lambda: self.find_window(ABOUT_TITLE) is None, "the About box to close")
+
+    def _tooltips(self):
+        """The program's top-level windows on show that have no title: tooltips."""
+        shown = self.run("xdotool", "search", "--onlyvisible", "--maxdepth", "1", "--name",
+                         "^$", check=False).stdout.split()
+        return [wid for wid in shown if int(wid) != self.root]
+
     # -- X helpers ---------------------------------------------------------
-    def run(self, *command, stdin=None, check=True):
+    def run(self, *command, stdin=None, check=True, timeout=COMMAND_TIMEOUT):
         return subprocess.run(command, env=self.env, input=stdin, capture_output=True,
-                              timeout=COMMAND_TIMEOUT, check=check)
+                              timeout=timeout, check=check)
 
     def find_window(self, title):
         found = self.run("xdotool", "search", "--name", "^%s$" % re.escape(title), check=False)
@@ -165,23 +214,32 @@ class Session:
         x, y = widget.centre
         # No --sync: it waits for the pointer to move, which it never does when
         # it already rests on the spot. The server takes XTEST input in order.
-        self.run("xdotool", "mousemove", str(x), str(y), "click", "1")
+        # The pointer leaves at once, so it brings up no tooltip.
+        self.run("xdotool", "mousemove", str(x), str(y), "click", "1",
+                 "mousemove", str(PARK[0]), str(PARK[1]))
 
     def press(self, *labels):
         for label in labels:
             self.click(self.buttons[label])
 
     def pixels(self, widget):
-        """The widget's pixels as they are on the screen now."""
+        """The widget's pixels once the window has shown every input sent before."""
+        self.settle()
         return self.run("import", "-window", str(widget.wid), "ppm:-").stdout
 
     def screenshot(self, path):
+        self.settle()
         self.run("import", "-window", str(self.window), path)
 
     # -- clipboard and selection ------------------------------------------
     def selection(self, name):
         """The bytes another program gets from the selection ("clipboard" or
-        "primary") now."""
+        "primary") once the window has handled every input sent before."""
+        if self.running():
+            self.settle()
+        return self._selection(name)
+
+    def _selection(self, name):
         return self.run("xclip", "-o", "-selection", name, check=False).stdout
 
     def offer(self, name, data):
@@ -193,14 +251,24 @@ class Session:
         self.helpers.append(helper)
         helper.stdin.write(data)
         helper.stdin.close()
-        wait_until(lambda: self.selection(name) == data, "xclip to hold the %s" % name)
+        wait_until(lambda: self._selection(name) == data, "xclip to hold the %s" % name)
 
-    def copied(self, row, limit=WAIT_LIMIT):
-        """Clicks the ">" of the display row and gives what lands on the clipboard."""
+    def copied(self, row, limit=None):
+        """Clicks the ">" of the display row and gives what lands on the clipboard.
+        Input still queued could claim the clipboard after the marker is offered,
+        so the window works through it first; and the clipboard is read only
+        once the window has handled the click."""
+        self.clear_the_way(limit)
         self.offer("clipboard", CLEARED)
         self.click(self.copy[row])
-        return wait_until(lambda: _changed(self.selection("clipboard")), "the copy to land",
-                          limit)
+        self.settle(limit)
+        copied = self._selection("clipboard")
+        if copied == CLEARED:
+            raise AssertionError("the window handled the click on the copy button and left "
+                                 "the clipboard alone; windows on show: %r" % self.run(
+                                     "xdotool", "search", "--onlyvisible", "--maxdepth", "1",
+                                     "--name", ".*", check=False).stdout.split())
+        return copied
 
     # -- keyboard ----------------------------------------------------------
     def keys(self, *names):

@@ -4,7 +4,9 @@
 (xclip) and typed on through XTEST (xdotool), on an X server of its own."""
 import os
 import random
+import signal
 import sys
+import threading
 import unittest
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "support"))
@@ -21,11 +23,11 @@ class EndToEnd(unittest.TestCase):
         self.session.start()
 
     def shown_change(self, action, row=DECIMAL):
-        """Runs the action and waits until the display of the row shows it."""
+        """Runs the action and checks that the display of the row shows it."""
         s = self.session
         before = s.pixels(s.displays[row])
         action()
-        xsession.wait_until(lambda: s.pixels(s.displays[row]) != before, "the display to change")
+        self.assertNotEqual(s.pixels(s.displays[row]), before, "the display to change")
 
 
 class Clipboard(EndToEnd):
@@ -44,6 +46,38 @@ class Clipboard(EndToEnd):
         self.shown_change(lambda: s.press("7"))
         self.assertEqual(s.selection("clipboard"), b"42\0")
         self.assertEqual(s.selection("clipboard"), b"42\0")
+
+    def test_copy_comes_after_all_input_sent_before_it(self):
+        # The program is held while input piles up in its queue: a digit, a
+        # copy of the binary display and the About box, which ignores clicks
+        # on the main window while it is open. The copy of the hexadecimal
+        # display is asked for meanwhile, and must still give the value after
+        # that input, never the binary text nor a copy the box swallowed.
+        s = self.session
+        started = threading.Event()
+        run = s.run
+
+        def noticing_run(*command, **options):
+            if command[0] == xsession.ROUND_TRIP or "click" in command:
+                started.set()
+            return run(*command, **options)
+
+        s.run = noticing_run
+        result = []
+        os.kill(s.process.pid, signal.SIGSTOP)
+        try:
+            s.press("5")
+            s.click(s.copy[BINARY])
+            s.press("...")
+            started.clear()
+            worker = threading.Thread(target=lambda: result.append(s.copied(HEXADECIMAL)))
+            worker.start()
+            started.wait(xsession.WAIT_LIMIT)
+        finally:
+            os.kill(s.process.pid, signal.SIGCONT)
+        worker.join()
+        s.run = run
+        self.assertEqual(result, [b"0x00000005\0"])
 
     def test_paste_takes_the_primary_selection_before_the_clipboard(self):
         s = self.session
