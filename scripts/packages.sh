@@ -5,8 +5,9 @@
 BUILD_PACKAGES=(build-essential cmake pkg-config libfox-1.6-dev libgtest-dev python3)
 RUN_PACKAGES=(xvfb xauth)
 TEST_PACKAGES=(clang libclang-rt-14-dev valgrind xvfb xauth xdotool xclip x11-utils imagemagick)
-# Making the Debian package: dpkg-shlibdeps works out its dependencies.
-PACKAGE_PACKAGES=(dpkg-dev file)
+# Making the Debian package; package.sh installs the build dependencies that
+# debian/control names.
+PACKAGE_PACKAGES=(dpkg-dev debhelper)
 # The checks of the install and the package: the desktop's and Debian's own
 # validators, and what making the package needs.
 TEST_PACKAGES+=(desktop-file-utils appstream libxml2-utils man-db groff-base "${PACKAGE_PACKAGES[@]}")
@@ -15,3 +16,7 @@ BUILD_PACKAGES+=(libxdamage-dev libxtst-dev)
 BENCH_PACKAGES=(xvfb xauth)
 # Every file carries its licence: the REUSE checker proves it.
 TEST_PACKAGES+=(reuse)
+# The package's own checks: Debian's linter and hardening check, and its
+# installed-package test in a throwaway system (scripts/autopkgtest.sh).
+AUTOPKGTEST_PACKAGES=(autopkgtest mmdebstrap)
+TEST_PACKAGES+=(lintian devscripts "${AUTOPKGTEST_PACKAGES[@]}")
