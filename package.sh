@@ -22,15 +22,16 @@ git ls-files -z --cached --others --exclude-standard |
     while IFS= read -r -d '' file; do [ -e "$file" ] && printf '%s\0' "$file"; done |
     tar --null --files-from=- -cf - | tar -xf - -C "$tree"
 
-profiles=()
-if [[ " ${DEB_BUILD_OPTIONS:-} " == *" nocheck "* ]]; then profiles=(--build-profiles=nocheck); fi
-if ! (cd "$tree" && dpkg-checkbuilddeps "${profiles[@]}" 2>/dev/null); then
+# The build-time tests' dependencies only when the tests run.
+profile=()
+if [[ " ${DEB_BUILD_OPTIONS:-} " == *" nocheck "* ]]; then profile=(-Pnocheck); fi
+if ! (cd "$tree" && dpkg-checkbuilddeps "${profile[@]}" 2>/dev/null); then
     apt_get() { if [ "$(id -u)" -eq 0 ]; then apt-get "$@"; else sudo apt-get "$@"; fi; }
     apt_get update -qq
-    DEBIAN_FRONTEND=noninteractive apt_get build-dep -y -qq --no-install-recommends \
-        "${profiles[@]/--build-profiles=/-P}" "./$tree"
+    DEBIAN_FRONTEND=noninteractive apt_get -o DPkg::Lock::Timeout=600 build-dep -y -qq \
+        --no-install-recommends "${profile[@]}" "./$tree"
 fi
 
 [ $# -gt 0 ] || set -- -us -uc
-(cd "$tree" && dpkg-buildpackage "${profiles[@]}" "$@")
+(cd "$tree" && dpkg-buildpackage "${profile[@]}" "$@")
 ls "$out"/*.deb
