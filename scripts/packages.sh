@@ -18,5 +18,5 @@ BENCH_PACKAGES=(xvfb xauth)
 TEST_PACKAGES+=(reuse)
 # The package's own checks: Debian's linter and hardening check, and its
 # installed-package test in a throwaway system (scripts/autopkgtest.sh).
-AUTOPKGTEST_PACKAGES=(autopkgtest mmdebstrap)
+AUTOPKGTEST_PACKAGES=(autopkgtest mmdebstrap uidmap)
 TEST_PACKAGES+=(lintian devscripts "${AUTOPKGTEST_PACKAGES[@]}")
