@@ -27,6 +27,7 @@ build_and_test() { # folder, cmake options...
 
 echo "== Licence of every file"
 reuse lint --quiet || { reuse lint | tail -n 20; exit 1; }
+bash tests/packaging/check-copyright.sh .
 
 echo "== Tests"
 build_and_test build -DCMAKE_BUILD_TYPE=RelWithDebInfo
