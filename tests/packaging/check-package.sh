@@ -2,11 +2,11 @@
 # SPDX-FileCopyrightText: 2026 The Vyx calculator developers
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Checks the Debian package that dpkg-buildpackage made, as apt would get it:
-# the installed files plus Debian's changelog and copyright, the version of
-# the newest debian/changelog entry, dependencies worked out from the
-# libraries the program links (X and fontconfig; the toolkit and the C++
-# runtime are linked in, and the toolkit's source is named in Built-Using),
-# and a stripped program.
+# the installed files plus Debian's changelog, copyright and lintian
+# overrides, the version of the newest debian/changelog entry, dependencies
+# worked out from the libraries the program links (X and fontconfig; the
+# toolkit and the C++ runtime are linked in, and the toolkit's source is
+# named in Built-Using), and a stripped program.
 # Usage: check-package.sh SOURCE_DIR DEB
 set -euo pipefail
 src=$1
@@ -18,7 +18,8 @@ source "$here/failures.sh"
 field() { dpkg-deb --field "$deb" "$1"; }
 
 if ! diff -u <( (sed 's|^|usr/|' "$here/installed-files.txt"
-    printf '%s\n' usr/share/doc/vyx-calculator/changelog.gz usr/share/doc/vyx-calculator/copyright) |
+    printf '%s\n' usr/share/doc/vyx-calculator/changelog.gz usr/share/doc/vyx-calculator/copyright \
+        usr/share/lintian/overrides/vyx-calculator) |
     sort) <(dpkg-deb --fsys-tarfile "$deb" | tar -t | grep -v '/$' | sed 's|^\./||' | sort); then
     fail "the package's files differ from the expected list (- expected, + packaged)"
 fi
