@@ -5,8 +5,9 @@
 BUILD_PACKAGES=(build-essential cmake pkg-config libfox-1.6-dev libgtest-dev python3)
 RUN_PACKAGES=(xvfb xauth)
 TEST_PACKAGES=(clang libclang-rt-14-dev valgrind xvfb xauth xdotool xclip x11-utils imagemagick)
-# Making the Debian package: dpkg-shlibdeps works out its dependencies.
-PACKAGE_PACKAGES=(dpkg-dev file)
+# Making the Debian package; package.sh installs the build dependencies that
+# debian/control names.
+PACKAGE_PACKAGES=(dpkg-dev debhelper)
 # The checks of the install and the package: the desktop's and Debian's own
 # validators, the AppStream compose that software centres' catalogues come
 # from, and what making the package needs.
@@ -19,3 +20,7 @@ BENCH_PACKAGES=(xvfb xauth)
 TEST_PACKAGES+=(reuse)
 # The desktop's font resolution is set on a test server as desktops set it: xrdb.
 TEST_PACKAGES+=(x11-xserver-utils)
+# The package's own checks: Debian's linter and hardening check, and its
+# installed-package test in a throwaway system (scripts/autopkgtest.sh).
+AUTOPKGTEST_PACKAGES=(autopkgtest mmdebstrap uidmap)
+TEST_PACKAGES+=(lintian devscripts "${AUTOPKGTEST_PACKAGES[@]}")
