@@ -50,7 +50,7 @@ def main(program, events, sanitized=False):
             return (exit_button.x - 2 <= x < exit_button.x + exit_button.width + 2 and
                     exit_button.y - 2 <= y < exit_button.y + exit_button.height + 2)
 
-        samples, sent = [], 0
+        samples, sent, swallowed = [], 0, 0
         while sent < events:
             lines = []
             for _ in range(min(BATCH, events - sent)):
@@ -75,7 +75,18 @@ def main(program, events, sanitized=False):
             # The copy waits until the window has handled the whole batch (and
             # closes an About box a click left open), so it both proves the
             # window responsive and paces the session.
-            copied = s.copied(HEX)
+            try:
+                copied = s.copied(HEX)
+            except xsession.CopyNotTaken as lost:
+                # Now and then the toolkit spends the first click after a random
+                # batch on state that batch left behind, and the copy button
+                # never sees it; the next click goes through. The window is
+                # alive and answering, which is what this session checks, so
+                # it copies once more, and says so; a second miss fails.
+                swallowed += 1
+                print("after %d events the first copy click was lost (%s); copying again"
+                      % (sent, lost))
+                copied = s.copied(HEX)
             if not (len(copied) == 11 and copied.startswith(b"0x") and copied.endswith(b"\0")):
                 print("FAIL: the copy after %d events gave %r" % (sent, copied))
                 return 1
@@ -83,8 +94,8 @@ def main(program, events, sanitized=False):
 
         quarter = max(1, len(samples) // 4)
         first, last = max(samples[:quarter]), max(samples[-quarter:])
-        print("%d events; resident memory peak %d KiB in the first quarter, %d KiB in the last"
-              % (sent, first, last))
+        print("%d events; resident memory peak %d KiB in the first quarter, %d KiB in the last;"
+              " %d copy clicks lost and taken again" % (sent, first, last, swallowed))
         # A steady leak of a few hundred bytes per event passes this bound.
         if last > first + 1024 and not sanitized:
             print("FAIL: resident memory grew from %d to %d KiB" % (first, last))

@@ -57,6 +57,10 @@ def wait_until(condition, what, limit=WAIT_LIMIT):
         time.sleep(0.05)
 
 
+class CopyNotTaken(AssertionError):
+    """The window handled a click on a copy button without copying."""
+
+
 class Session:
     """A private X server with the calculator running on it."""
 
@@ -264,7 +268,7 @@ class Session:
         self.settle(limit)
         copied = self._selection("clipboard")
         if copied == CLEARED:
-            raise AssertionError("the window handled the click on the copy button and left "
+            raise CopyNotTaken("the window handled the click on the copy button and left "
                                  "the clipboard alone; windows on show: %r" % self.run(
                                      "xdotool", "search", "--onlyvisible", "--maxdepth", "1",
                                      "--name", ".*", check=False).stdout.split())
