@@ -9,6 +9,7 @@ set -euo pipefail
 cd "$(dirname "$0")"
 source scripts/packages.sh
 bash scripts/install-deps.sh "${BUILD_PACKAGES[@]}" "${TEST_PACKAGES[@]}"
+bash scripts/install-deps.sh "libclang-rt-$(clang -dumpversion | cut -d. -f1)-dev"
 
 jobs=$(nproc)
 if [ -z "${DISPLAY:-}" ]; then
@@ -70,11 +71,9 @@ deb=$(ls build-deb/vyx-calculator_*_"$(dpkg --print-architecture)".deb)
 bash tests/packaging/check-package.sh . "$deb"
 
 echo "== Lintian"
-status=0
-lintian --pedantic --display-info --fail-on error,warning,info,pedantic build-deb/*.changes \
-    >build-deb/lintian.log 2>&1 || status=$?
-grep -v 'running with root privileges' build-deb/lintian.log || true
-[ "$status" -eq 0 ] || { echo "lintian failed (status $status)"; exit 1; }
+lintian --pedantic --display-info --fail-on none build-deb/*.changes >build-deb/lintian.log 2>&1 ||
+    { cat build-deb/lintian.log; echo "lintian did not run to its end"; exit 1; }
+bash tests/packaging/check-lintian.sh . build-deb/lintian.log
 
 # Position-independent, stack-protected, fortified, read-only relocations and
 # immediate binding; stack-clash protection is shown, the tool cannot see it
@@ -86,5 +85,5 @@ dpkg-deb --extract "$deb" "$root"
 hardening-check --nocfprotection "$root/usr/bin/vyx-calculator"
 rm -rf "$root"
 
-echo "== Installed-package test (autopkgtest in a throwaway Debian 12)"
+echo "== Installed-package test (autopkgtest in a throwaway system of this machine's Debian release)"
 bash scripts/autopkgtest.sh build-deb/vyx-calculator "$deb"

@@ -2,16 +2,19 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # The Debian packages of each use, sourced by run.sh and test.sh.
 # The build folder is configured with its tests, so their libraries come too.
-BUILD_PACKAGES=(build-essential cmake pkg-config libfox-1.6-dev libgtest-dev python3)
+BUILD_PACKAGES=(build-essential cmake pkgconf libfox-1.6-dev libgtest-dev python3)
 RUN_PACKAGES=(xvfb xauth)
-TEST_PACKAGES=(clang libclang-rt-14-dev valgrind xvfb xauth xdotool xclip x11-utils imagemagick)
+# clang's own runtime (libFuzzer, the sanitizers) is packaged per clang
+# version: test.sh adds the one that matches the installed clang.
+TEST_PACKAGES=(clang valgrind xvfb xauth xdotool xclip x11-utils imagemagick)
 # Making the Debian package; package.sh installs the build dependencies that
 # debian/control names.
 PACKAGE_PACKAGES=(dpkg-dev debhelper)
 # The checks of the install and the package: the desktop's and Debian's own
 # validators, the AppStream compose that software centres' catalogues come
 # from, and what making the package needs.
-TEST_PACKAGES+=(desktop-file-utils appstream appstream-compose libxml2-utils man-db groff-base
+# libjxl-tools reads the JPEG XL icons that newer composes cache.
+TEST_PACKAGES+=(desktop-file-utils appstream appstream-compose libxml2-utils man-db groff-base libjxl-tools
     "${PACKAGE_PACKAGES[@]}")
 # The benchmark's probe watches repaints through DAMAGE and types through XTEST.
 BUILD_PACKAGES+=(libxdamage-dev libxtst-dev)
@@ -24,3 +27,6 @@ TEST_PACKAGES+=(x11-xserver-utils)
 # installed-package test in a throwaway system (scripts/autopkgtest.sh).
 AUTOPKGTEST_PACKAGES=(autopkgtest mmdebstrap uidmap)
 TEST_PACKAGES+=(lintian devscripts "${AUTOPKGTEST_PACKAGES[@]}")
+# The package built in clean systems of other Debian suites
+# (scripts/check-suites.sh).
+SUITES_PACKAGES=(mmdebstrap "${AUTOPKGTEST_PACKAGES[@]}" dpkg-dev python3)

@@ -23,9 +23,13 @@ _PREPARE = 'export HOME="$1"; dpi="$2"; shift 2; ' \
 
 
 def tree(folder):
-    """Every file and folder below the folder, with its contents and time of change."""
+    """Every file and folder below the folder, with its contents and time of change,
+    but for fontconfig's cache, which fontconfig refreshes on its own whenever the
+    system's cache is older than the fonts."""
     found = {}
     for parent, folders, files in os.walk(folder):
+        if parent == folder and ".cache" in folders:
+            folders.remove(".cache")
         for name in folders + files:
             path = os.path.join(parent, name)
             data = None

@@ -1,18 +1,26 @@
 #!/usr/bin/env python3
 # SPDX-FileCopyrightText: 2026 The Vyx calculator developers
 # SPDX-License-Identifier: GPL-3.0-or-later
-"""Checks that a theme icon shows exactly the pixels of the program's XPM data,
+"""Checks that an icon shows exactly the pixels of the program's XPM data,
 each one repeated as a SIZE/width square block when the icon is larger.
 
-The XPM text is read here on its own and the PNG through ImageMagick, so a
+The XPM text is read here on its own and the icon through ImageMagick, so a
 fault in the build-time export (channel order, size, the transparent colour,
 the wrong image, smoothing or a shifted block when scaling) cannot hide behind
-the same reader on both sides.
-Usage: icon_matches_xpm.py ICON.xpm ICON.png SIZE
+the same reader on both sides. The icon may be in any format ImageMagick
+reads, or JPEG XL, which AppStream compose caches icons as where it can and
+which Debian's ImageMagick does not read: the reference decoder (djxl) turns
+it into a PNG first.
+Usage: icon_matches_xpm.py ICON.xpm ICON SIZE
 """
+import os
 import re
 import subprocess
 import sys
+import tempfile
+
+# A bare JPEG XL codestream, and the ISO media file box that wraps one.
+JPEG_XL_SIGNATURES = (b"\xff\x0a", b"\x00\x00\x00\x0cJXL \x0d\x0a\x87\x0a")
 
 
 def xpm_pixels(path):
@@ -34,7 +42,18 @@ def xpm_pixels(path):
     return width, height, pixels
 
 
-def png_pixels(path):
+def decoded_pixels(path):
+    with open(path, "rb") as icon:
+        head = icon.read(12)
+    if not head.startswith(JPEG_XL_SIGNATURES):
+        return image_pixels(path)
+    with tempfile.TemporaryDirectory() as work:
+        png = os.path.join(work, "icon.png")
+        subprocess.run(["djxl", path, png], check=True, capture_output=True)
+        return image_pixels(png)
+
+
+def image_pixels(path):
     size = subprocess.run(["identify", "-format", "%w %h", path], check=True,
                           capture_output=True, text=True).stdout.split()
     raw = subprocess.run(["convert", path, "-depth", "8", "rgba:-"], check=True,
@@ -48,7 +67,7 @@ def png_pixels(path):
 def main():
     xpm, png, size = sys.argv[1], sys.argv[2], int(sys.argv[3])
     art_w, art_h, art = xpm_pixels(xpm)
-    got_w, got_h, got = png_pixels(png)
+    got_w, got_h, got = decoded_pixels(png)
     if (got_w, got_h) != (size, size):
         sys.exit(f"{png}: {got_w}x{got_h}, not {size}x{size}")
     if size % art_w or size % art_h:
