@@ -1,0 +1,40 @@
+// SPDX-FileCopyrightText: 2026 The Vyx calculator developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+// A push button whose frame and paddings grow with the window's scale. The
+// toolkit draws its frames one or two pixels wide whatever the resolution; at a
+// larger scale this button draws them with lines as wide as the scale, in the
+// toolkit's colours and shapes. At the 96-dpi scale it is the toolkit's button.
+#pragma once
+
+#include <fx.h>
+
+#include "WindowScale.h"
+
+class ScaledButton : public FX::FXButton {
+    FXDECLARE(ScaledButton)
+
+public:
+    // As the toolkit's button, with the paddings given at 96 dpi. It serves
+    // the window's buttons: raised, plain or thick, never a toolbar or
+    // default button, whose frames stay the toolkit's.
+    ScaledButton(const WindowScale& scale, FX::FXComposite* parent, const FX::FXString& text,
+                 FX::FXObject* target, FX::FXSelector selector, FX::FXuint options,
+                 FX::FXint padding);
+    ScaledButton(const ScaledButton&) = delete;
+    ScaledButton& operator=(const ScaledButton&) = delete;
+
+    long onPaint(FX::FXObject*, FX::FXSelector, void*);
+
+    // How wide each of the frame's one-pixel lines is drawn.
+    FX::FXint getLineWidth() const { return lineWidth; }
+
+protected:
+    ScaledButton() = default;
+
+    // One ring of the frame, `inset` pixels in from the edge: the toolkit's
+    // one-pixel rectangle, whose lit or shaded side takes the corners.
+    void drawRing(FX::FXDCWindow& dc, FX::FXint inset, FX::FXColor topLeft, FX::FXColor bottomRight,
+                  bool raised);
+
+    FX::FXint lineWidth = 1;
+};
