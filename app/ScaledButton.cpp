@@ -16,32 +16,41 @@ ScaledButton::ScaledButton(const WindowScale& scale, FXComposite* parent, const 
                            FXObject* target, FXSelector selector, FXuint options, FXint padding)
     : FXButton(parent, text, nullptr, target, selector, options, 0, 0, 0, 0, scale(padding),
                scale(padding), scale(padding), scale(padding)),
-      lineWidth(scale.lines()) {
-    // The toolkit's frames are one line, or two when thick; the label keeps
-    // clear of the frame by its width.
-    border *= lineWidth;
+      outerWidth(FXMAX(1, scale(1))) {
+    // The toolkit's frames are one line, or two when thick; each grows to its
+    // width at the scale, rounded, and the label keeps clear of it.
+    if (border > 1) {
+        border = FXMAX(outerWidth + 1, scale(border));
+        innerWidth = border - outerWidth;
+    } else {
+        border = outerWidth;
+    }
 }
 
 long ScaledButton::onPaint(FXObject* sender, FXSelector selector, void* data) {
     // The toolkit fills the face, draws the label inside the widened border and
     // a frame of one-pixel lines; at one pixel that frame is the right one.
     FXButton::onPaint(sender, selector, data);
-    if (lineWidth == 1 || !(options & (FRAME_RAISED | FRAME_SUNKEN))) return 1;
+    const bool toolkitWidths = outerWidth == 1 && innerWidth <= 1;
+    if (toolkitWidths || !(options & (FRAME_RAISED | FRAME_SUNKEN))) return 1;
     if ((options & BUTTON_TOOLBAR) || isDefault()) return 1;
 
-    // Drawn over it: the toolkit's rings, each line as wide as the scale. A
-    // button shows raised when up or disabled and sunken while pressed.
+    // Drawn over it: the toolkit's lines, each as wide as the scale makes it.
+    // A button shows raised when up or disabled and sunken while pressed.
     FXDCWindow dc(this, static_cast<FXEvent*>(data));
     const bool raised = !isEnabled() || state == STATE_UP;
-    const bool thick = (options & FRAME_THICK) != 0;
-    for (FXint k = 0; k < lineWidth; k++) {
-        if (raised) {
+    const bool thick = innerWidth > 0;
+    for (FXint k = 0; k < outerWidth; k++) {
+        if (raised)
             drawRing(dc, k, hiliteColor, thick ? borderColor : shadowColor, true);
-            if (thick) drawRing(dc, lineWidth + k, baseColor, shadowColor, true);
-        } else {
+        else
             drawRing(dc, k, shadowColor, hiliteColor, false);
-            if (thick) drawRing(dc, lineWidth + k, borderColor, baseColor, false);
-        }
+    }
+    for (FXint k = outerWidth; k < border && thick; k++) {
+        if (raised)
+            drawRing(dc, k, baseColor, shadowColor, true);
+        else
+            drawRing(dc, k, borderColor, baseColor, false);
     }
     return 1;
 }

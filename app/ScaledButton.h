@@ -2,8 +2,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // A push button whose frame and paddings grow with the window's scale. The
 // toolkit draws its frames one or two pixels wide whatever the resolution; at a
-// larger scale this button draws them with lines as wide as the scale, in the
-// toolkit's colours and shapes. At the 96-dpi scale it is the toolkit's button.
+// larger scale this button draws each of their lines as wide as the scale
+// makes it, in the toolkit's colours and shapes. At the 96-dpi scale it is the
+// toolkit's button.
 #pragma once
 
 #include <fx.h>
@@ -25,8 +26,9 @@ public:
 
     long onPaint(FX::FXObject*, FX::FXSelector, void*);
 
-    // How wide each of the frame's one-pixel lines is drawn.
-    FX::FXint getLineWidth() const { return lineWidth; }
+    // How wide the frame's outer line is drawn; the inner line of a thick
+    // frame takes the rest of the border.
+    FX::FXint getOuterWidth() const { return outerWidth; }
 
 protected:
     ScaledButton() = default;
@@ -36,5 +38,6 @@ protected:
     void drawRing(FX::FXDCWindow& dc, FX::FXint inset, FX::FXColor topLeft, FX::FXColor bottomRight,
                   bool raised);
 
-    FX::FXint lineWidth = 1;
+    FX::FXint outerWidth = 1; // the lit and shaded outer line
+    FX::FXint innerWidth = 0; // a thick frame's inner line; 0 for a plain frame
 };

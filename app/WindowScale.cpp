@@ -22,6 +22,13 @@ const char* const KEY = "screenres";
 const double SMALLEST = 0.5;
 const double LARGEST = 5.0;
 
+// To the nearest whole pixel, a half down: the fonts' pixel sizes round up,
+// and sizes rounded up as well would make the window outgrow its scale. At one
+// and a half a one-pixel line stays one pixel, and the text has room enough.
+FXint roundHalfDown(double pixels) {
+    return static_cast<FXint>(std::ceil(pixels - 0.5));
+}
+
 } // namespace
 
 WindowScale::WindowScale(FXuint screenResolution)
@@ -29,12 +36,12 @@ WindowScale::WindowScale(FXuint screenResolution)
                  ? 1.0
                  : std::clamp(static_cast<double>(screenResolution) / TOOLKIT_RESOLUTION, SMALLEST,
                               LARGEST)),
-      lineWidth(std::max(1L, std::lround(factor))) {}
+      lineWidth(std::max(1, roundHalfDown(factor))) {}
 
 WindowScale WindowScale::of(FXApp& application) {
     return WindowScale(application.reg().readUnsignedEntry(SECTION, KEY, TOOLKIT_RESOLUTION));
 }
 
 FXint WindowScale::operator()(FXint pixels) const {
-    return static_cast<FXint>(std::lround(pixels * factor));
+    return roundHalfDown(pixels * factor);
 }

@@ -18,11 +18,12 @@ public:
     // The scale the application's fonts are made at: its registry's resolution.
     static WindowScale of(FX::FXApp& application);
 
-    // A padding, spacing or size of the 96-dpi window, at this scale, rounded.
+    // A padding, spacing or size of the 96-dpi window, at this scale, rounded
+    // to the nearest pixel, a half down.
     FX::FXint operator()(FX::FXint pixels) const;
 
     // The width of a one-pixel line, and the whole multiple pixel art is
-    // repeated by: the scale rounded, never below 1.
+    // repeated by: the scale rounded as above, never below 1.
     FX::FXint lines() const { return lineWidth; }
 
     // Exactly the 96-dpi window: the toolkit draws everything itself.
