@@ -2,7 +2,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The window's face: fonts, icons, the memory and display block and the pads,
 // checked through the widget tree and the geometry the toolkit lays out.
+#include "PixelArtIcon.h"
+#include "ScaledButton.h"
+#include "ScaledRadioButton.h"
 #include "WindowHarness.h"
+#include "WindowScale.h"
+
+#include "icons/calculator32.xpm"
+
+#include <memory>
 
 using namespace FX;
 
@@ -171,6 +179,140 @@ TEST_F(WindowLayout, EnlargingStretchesDisplaysAndPadsOnly) {
     EXPECT_EQ(block->getHeight(), blockHeight);
     EXPECT_GT(pads->getFirst()->getWidth(), padWidth);
     EXPECT_GT(pads->getFirst()->getHeight(), padHeight);
+}
+
+TEST(WindowScale, SizesGrowByTheResolutionRoundedHalfDownWithinBounds) {
+    const WindowScale same(100);
+    EXPECT_TRUE(same.isOne());
+    for (FXint pixels : {0, 1, 2, 4, 5, 10, 13})
+        EXPECT_EQ(same(pixels), pixels);
+    EXPECT_EQ(same.lines(), 1);
+
+    // One and a half: a half pixel rounds down, so the fonts, whose pixel
+    // sizes round up, do not make the window outgrow its scale.
+    const WindowScale half(150);
+    EXPECT_FALSE(half.isOne());
+    EXPECT_EQ(half(1), 1);
+    EXPECT_EQ(half(2), 3);
+    EXPECT_EQ(half(5), 7);
+    EXPECT_EQ(half(13), 19);
+    EXPECT_EQ(half.lines(), 1);
+    EXPECT_EQ(WindowScale(200)(13), 26);
+    EXPECT_EQ(WindowScale(200).lines(), 2);
+    EXPECT_EQ(WindowScale(175).lines(), 2);
+
+    // No resolution, or one far beyond any screen, cannot blow the window
+    // (and its icons' memory) up.
+    EXPECT_TRUE(WindowScale(0).isOne());
+    EXPECT_EQ(WindowScale(100000).value(), 5.0);
+    EXPECT_EQ(WindowScale(100000).lines(), 5);
+    EXPECT_EQ(WindowScale(1).value(), 0.5);
+    EXPECT_EQ(WindowScale(1).lines(), 1);
+}
+
+TEST(PixelArtIcon, GrowsByWholeBlocksOfTheSamePixels) {
+    FXApp& application = testApplication();
+    FXXPMIcon plain(&application, const_cast<const FXchar**>(calculator32_xpm));
+    std::unique_ptr<FXIcon> same(makePixelArtIcon(&application, calculator32_xpm, 1));
+    std::unique_ptr<FXIcon> triple(makePixelArtIcon(&application, calculator32_xpm, 3));
+    ASSERT_EQ(same->getWidth(), 32);
+    ASSERT_EQ(triple->getWidth(), 96);
+    ASSERT_EQ(triple->getHeight(), 96);
+    // Not yet created, so the pixels are still in memory.
+    ASSERT_NE(plain.getData(), nullptr);
+    ASSERT_NE(triple->getData(), nullptr);
+    EXPECT_EQ(memcmp(same->getData(), plain.getData(), 32 * 32 * sizeof(FXColor)), 0);
+    EXPECT_EQ(same->getTransparentColor(), plain.getTransparentColor());
+    EXPECT_EQ(triple->getTransparentColor(), plain.getTransparentColor());
+    EXPECT_EQ(triple->getOptions(), plain.getOptions());
+    FXint wrong = 0;
+    for (FXint y = 0; y < 96; y++)
+        for (FXint x = 0; x < 96; x++)
+            wrong += triple->getPixel(x, y) != plain.getPixel(x / 3, y / 3);
+    EXPECT_EQ(wrong, 0);
+}
+
+// A window built at a screen resolution, as the desktop or the user sets it
+// for the fonts; the test application's registry is left as it was.
+class ScaledWindowLayout : public WindowLayout {
+protected:
+    TestWindow* windowAt(FXuint resolution) {
+        FXRegistry& registry = testApplication().reg();
+        registry.writeUnsignedEntry("SETTINGS", "screenres", resolution);
+        scaled.reset(new TestWindow(&testApplication()));
+        registry.deleteEntry("SETTINGS", "screenres");
+        scaled->create();
+        scaled->layout();
+        return scaled.get();
+    }
+    void TearDown() override {
+        scaled.reset();
+        WindowLayout::TearDown();
+    }
+
+    std::unique_ptr<TestWindow> scaled;
+};
+
+// Walks the two windows' trees side by side: every padding, spacing and frame
+// width of one is that of the 96-dpi window at the scale.
+void expectScaled(const WindowScale& scale, FXWindow* plain, FXWindow* grown) {
+    const std::string name = plain->getClassName();
+    ASSERT_EQ(name, grown->getClassName());
+    if (plain->isMemberOf(FXMETACLASS(FXPacker))) {
+        FXPacker* p = static_cast<FXPacker*>(plain);
+        FXPacker* g = static_cast<FXPacker*>(grown);
+        EXPECT_EQ(g->getPadLeft(), scale(p->getPadLeft())) << name;
+        EXPECT_EQ(g->getPadRight(), scale(p->getPadRight())) << name;
+        EXPECT_EQ(g->getPadTop(), scale(p->getPadTop())) << name;
+        EXPECT_EQ(g->getPadBottom(), scale(p->getPadBottom())) << name;
+        EXPECT_EQ(g->getHSpacing(), scale(p->getHSpacing())) << name;
+        EXPECT_EQ(g->getVSpacing(), scale(p->getVSpacing())) << name;
+    } else if (plain->isMemberOf(FXMETACLASS(FXFrame))) {
+        FXFrame* p = static_cast<FXFrame*>(plain);
+        FXFrame* g = static_cast<FXFrame*>(grown);
+        const std::string label = static_cast<FXLabel*>(plain)->getText().text();
+        EXPECT_EQ(g->getPadLeft(), scale(p->getPadLeft())) << label;
+        EXPECT_EQ(g->getPadRight(), scale(p->getPadRight())) << label;
+        EXPECT_EQ(g->getPadTop(), scale(p->getPadTop())) << label;
+        EXPECT_EQ(g->getPadBottom(), scale(p->getPadBottom())) << label;
+        EXPECT_EQ(g->getBorderWidth(), scale(p->getBorderWidth())) << label;
+    }
+    ASSERT_EQ(plain->numChildren(), grown->numChildren()) << name;
+    for (FXWindow *p = plain->getFirst(), *g = grown->getFirst(); p;
+         p = p->getNext(), g = g->getNext())
+        expectScaled(scale, p, g);
+}
+
+TEST_F(ScaledWindowLayout, EveryNamedSizeGrowsWithTheResolutionTheFontsFollow) {
+    const FXint width = window->getDefaultWidth();
+    const FXint height = window->getDefaultHeight();
+    const FXint indicator =
+        static_cast<ScaledRadioButton*>(window->displays[0])->getIndicatorSize();
+    EXPECT_EQ(indicator, 13);
+
+    struct Case {
+        FXuint resolution;
+        double ratio;
+        double tolerance; // the fonts' pixel sizes and advances are whole pixels
+    };
+    for (const Case& c : {Case{150, 1.5, 0.04}, Case{200, 2.0, 0.02}}) {
+        SCOPED_TRACE(c.resolution);
+        TestWindow* grown = windowAt(c.resolution);
+        const WindowScale scale(c.resolution);
+        EXPECT_GT(grown->normalFont->getFontHeight(), window->normalFont->getFontHeight());
+        expectScaled(scale, window, grown);
+        EXPECT_NEAR(grown->getDefaultWidth(), c.ratio * width, c.tolerance * c.ratio * width);
+        EXPECT_NEAR(grown->getDefaultHeight(), c.ratio * height, c.tolerance * c.ratio * height);
+        for (FXRadioButton* display : grown->displays)
+            EXPECT_EQ(static_cast<ScaledRadioButton*>(display)->getIndicatorSize(),
+                      scale(indicator));
+        // The icons grow by whole pixel blocks, the window manager's and the
+        // About box's alike.
+        EXPECT_EQ(grown->bigIcon->getWidth(), 32 * scale.lines());
+        EXPECT_EQ(grown->smallIcon->getHeight(), 16 * scale.lines());
+        EXPECT_EQ(grown->getIcon(), grown->bigIcon);
+    }
+    EXPECT_EQ(static_cast<ScaledButton*>(scaled->memoryButtons[0])->getOuterWidth(), 2);
 }
 
 } // namespace
