@@ -23,8 +23,8 @@ const FXint BALL = 4;
 const FXint GAP = 4;
 
 // A disk of this diameter with its top left corner at x, y, the half above the
-// diagonal from its top right to its bottom left in one colour and the rest in
-// the other. Drawn row by row from pixel centres: the window system's own
+// diagonal from its top right to its bottom left, the diagonal included, in one
+// colour and the rest in the other. Drawn row by row from pixel centres: the window system's own
 // filled arcs grow one-pixel nubs at the top, bottom and sides.
 void fillDisk(FXDCWindow& dc, FXint x, FXint y, FXint diameter, FXColor upperLeft,
               FXColor lowerRight) {
@@ -39,7 +39,7 @@ void fillDisk(FXDCWindow& dc, FXint x, FXint y, FXint diameter, FXColor upperLef
             if (dx * dx + dy * dy > radius * radius) continue;
             if (first < 0) first = column;
             count++;
-            if (column + row + 1 < diameter) lit++;
+            if (column + row + 1 <= diameter) lit++;
         }
         if (count == 0) continue;
         if (lit > 0) {

@@ -315,4 +315,81 @@ TEST_F(ScaledWindowLayout, EveryNamedSizeGrowsWithTheResolutionTheFontsFollow) {
     EXPECT_EQ(static_cast<ScaledButton*>(scaled->memoryButtons[0])->getOuterWidth(), 2);
 }
 
+TEST_F(WindowLayout, OwnIndicatorDrawsTheToolkitsShapeAndColours) {
+    // A scale a hair above 1 keeps every size of the 96-dpi indicator but
+    // draws it with the radio button's own code, which must then paint what
+    // the toolkit paints, checked or not, pixel for pixel.
+    FXMainWindow shell(&testApplication(), "indicators", nullptr, nullptr, DECOR_NONE, 0, 0, 300,
+                       60);
+    FXVerticalFrame* column = new FXVerticalFrame(&shell, LAYOUT_FILL_X | LAYOUT_FILL_Y);
+    const FXuint options = RADIOBUTTON_NORMAL | JUSTIFY_LEFT | LAYOUT_FILL_X;
+    FXRadioButton* theirs =
+        new FXRadioButton(column, "0x00000000", nullptr, 0, options, 0, 0, 0, 0, 2, 2, 2, 2);
+    FXRadioButton* ours =
+        new ScaledRadioButton(WindowScale(101), column, "0x00000000", nullptr, 0, options, 2);
+    for (FXRadioButton* b : {theirs, ours}) {
+        b->setFont(window->displayFont);
+        b->setBackColor(FXRGB(220, 220, 255));
+    }
+    shell.create();
+    EXPECT_EQ(ours->getDefaultWidth(), theirs->getDefaultWidth());
+    EXPECT_EQ(ours->getDefaultHeight(), theirs->getDefaultHeight());
+    for (bool checked : {false, true}) {
+        theirs->setCheck(checked);
+        ours->setCheck(checked);
+        const std::vector<FXColor> expected = shownPixels(theirs);
+        const std::vector<FXColor> drawn = shownPixels(ours);
+        ASSERT_EQ(drawn.size(), expected.size());
+        FXint differing = 0;
+        for (size_t i = 0; i < drawn.size(); i++)
+            differing += drawn[i] != expected[i];
+        EXPECT_EQ(differing, 0) << (checked ? "checked" : "unchecked");
+    }
+}
+
+TEST_F(WindowLayout, FramesAtTwiceTheScaleRepeatEachOfTheToolkitsLines) {
+    // Across the middle of each side, every line of the toolkit's frame comes
+    // out as two of the same colour, raised and sunken, plain and thick.
+    FXMainWindow shell(&testApplication(), "frames", nullptr, nullptr, DECOR_NONE, 0, 0, 300, 200);
+    FXVerticalFrame* column = new FXVerticalFrame(&shell, LAYOUT_FILL_X | LAYOUT_FILL_Y);
+    struct Pair {
+        FXButton* theirs;
+        FXButton* ours;
+        FXint lines;
+    };
+    std::vector<Pair> pairs;
+    for (FXuint options : {FXuint(BUTTON_NORMAL), FXuint(FRAME_RAISED)}) {
+        FXButton* theirs =
+            new FXButton(column, "MEM", nullptr, nullptr, 0, options, 0, 0, 0, 0, 2, 2, 2, 2);
+        FXButton* ours = new ScaledButton(WindowScale(200), column, "MEM", nullptr, 0, options, 2);
+        pairs.push_back({theirs, ours, options == BUTTON_NORMAL ? 2 : 1});
+    }
+    shell.create();
+    for (FXuint state : {FXuint(STATE_UP), FXuint(STATE_DOWN)}) {
+        for (const Pair& pair : pairs) {
+            SCOPED_TRACE(testing::Message() << "state " << state << ", lines " << pair.lines);
+            pair.theirs->setState(state);
+            pair.ours->setState(state);
+            EXPECT_EQ(pair.ours->getBorderWidth(), 2 * pair.theirs->getBorderWidth());
+            const std::vector<FXColor> expected = shownPixels(pair.theirs);
+            const std::vector<FXColor> drawn = shownPixels(pair.ours);
+            const FXint w = pair.theirs->getWidth(), h = pair.theirs->getHeight();
+            const FXint W = pair.ours->getWidth(), H = pair.ours->getHeight();
+            for (FXint line = 0; line < pair.lines; line++) {
+                for (FXint half = 0; half < 2; half++) {
+                    const FXint at = 2 * line + half;
+                    EXPECT_EQ(drawn[(H / 2) * W + at], expected[(h / 2) * w + line]) << "left";
+                    EXPECT_EQ(drawn[(H / 2) * W + W - 1 - at], expected[(h / 2) * w + w - 1 - line])
+                        << "right";
+                    EXPECT_EQ(drawn[at * W + W / 2], expected[line * w + w / 2]) << "top";
+                    EXPECT_EQ(drawn[(H - 1 - at) * W + W / 2], expected[(h - 1 - line) * w + w / 2])
+                        << "bottom";
+                }
+            }
+            // Inside the frame, the face.
+            EXPECT_EQ(drawn[(H / 2) * W + 2 * pair.lines], expected[(h / 2) * w + pair.lines]);
+        }
+    }
+}
+
 } // namespace
