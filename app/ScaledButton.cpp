@@ -22,7 +22,7 @@ ScaledButton::ScaledButton(const WindowScale& scale, FXComposite* parent, const 
     if (border > 1) {
         border = FXMAX(outerWidth + 1, scale(border));
         innerWidth = border - outerWidth;
-    } else {
+    } else if (border == 1) {
         border = outerWidth;
     }
 }

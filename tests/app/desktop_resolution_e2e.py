@@ -84,11 +84,14 @@ class DesktopResolution(unittest.TestCase):
         while right + 1 in columns:
             right += 1
         lines = [y for y, row in enumerate(rows) if any(p != face for p in row[left:right + 1])]
-        middle, centre = rows[(lines[0] + lines[-1]) // 2], (left + right) // 2
-        ball = [x for x in range(left, right + 1) if middle[x] == (0, 0, 0)]
-        ball = [x for x in ball if all(middle[b] == (0, 0, 0) for b in range(min(x, centre),
-                                                                               max(x, centre) + 1))]
-        return right - left + 1, lines[-1] - lines[0] + 1, len(ball)
+        # The ball is the run of black through the middle of the ring.
+        middle, start = rows[(lines[0] + lines[-1]) // 2], (left + right) // 2
+        end = start
+        while middle[start - 1] == (0, 0, 0):
+            start -= 1
+        while middle[end] == (0, 0, 0):
+            end += 1
+        return right - left + 1, lines[-1] - lines[0] + 1, end - start
 
     def test_whole_window_and_its_radio_indicators_grow_with_the_resolution(self):
         plain = self.sizes()
