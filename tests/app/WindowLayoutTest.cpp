@@ -181,51 +181,30 @@ TEST_F(WindowLayout, EnlargingStretchesDisplaysAndPadsOnly) {
     EXPECT_GT(pads->getFirst()->getHeight(), padHeight);
 }
 
-TEST(WindowScale, SizesGrowByTheResolutionRoundedHalfDownWithinBounds) {
-    const WindowScale same(100);
-    EXPECT_TRUE(same.isOne());
-    for (FXint pixels : {0, 1, 2, 4, 5, 10, 13})
-        EXPECT_EQ(same(pixels), pixels);
-    EXPECT_EQ(same.lines(), 1);
-
-    // One and a half: a half pixel rounds down, so the fonts, whose pixel
-    // sizes round up, do not make the window outgrow its scale.
+TEST(WindowScale, HalfPixelsRoundDownAndNoResolutionBlowsTheWindowUp) {
+    // The fonts' pixel sizes round up; sizes that round up too would make the
+    // window at 144 dpi outgrow one and a half times.
     const WindowScale half(150);
-    EXPECT_FALSE(half.isOne());
     EXPECT_EQ(half(1), 1);
-    EXPECT_EQ(half(2), 3);
     EXPECT_EQ(half(5), 7);
     EXPECT_EQ(half(13), 19);
     EXPECT_EQ(half.lines(), 1);
-    EXPECT_EQ(WindowScale(200)(13), 26);
-    EXPECT_EQ(WindowScale(200).lines(), 2);
     EXPECT_EQ(WindowScale(175).lines(), 2);
-
-    // No resolution, or one far beyond any screen, cannot blow the window
-    // (and its icons' memory) up.
+    // Neither a missing resolution nor one far beyond any screen makes the
+    // window, and its icons' memory, explode.
     EXPECT_TRUE(WindowScale(0).isOne());
-    EXPECT_EQ(WindowScale(100000).value(), 5.0);
     EXPECT_EQ(WindowScale(100000).lines(), 5);
     EXPECT_EQ(WindowScale(1).value(), 0.5);
-    EXPECT_EQ(WindowScale(1).lines(), 1);
 }
 
 TEST(PixelArtIcon, GrowsByWholeBlocksOfTheSamePixels) {
     FXApp& application = testApplication();
     FXXPMIcon plain(&application, const_cast<const FXchar**>(calculator32_xpm));
-    std::unique_ptr<FXIcon> same(makePixelArtIcon(&application, calculator32_xpm, 1));
     std::unique_ptr<FXIcon> triple(makePixelArtIcon(&application, calculator32_xpm, 3));
-    ASSERT_EQ(same->getWidth(), 32);
     ASSERT_EQ(triple->getWidth(), 96);
     ASSERT_EQ(triple->getHeight(), 96);
-    // Not yet created, so the pixels are still in memory.
-    ASSERT_NE(plain.getData(), nullptr);
-    ASSERT_NE(triple->getData(), nullptr);
-    EXPECT_EQ(memcmp(same->getData(), plain.getData(), 32 * 32 * sizeof(FXColor)), 0);
-    EXPECT_EQ(same->getTransparentColor(), plain.getTransparentColor());
     EXPECT_EQ(triple->getTransparentColor(), plain.getTransparentColor());
-    EXPECT_EQ(triple->getOptions(), plain.getOptions());
-    FXint wrong = 0;
+    FXint wrong = 0; // the pixels are still in memory: neither icon is created
     for (FXint y = 0; y < 96; y++)
         for (FXint x = 0; x < 96; x++)
             wrong += triple->getPixel(x, y) != plain.getPixel(x / 3, y / 3);
@@ -284,25 +263,17 @@ void expectScaled(const WindowScale& scale, FXWindow* plain, FXWindow* grown) {
 }
 
 TEST_F(ScaledWindowLayout, EveryNamedSizeGrowsWithTheResolutionTheFontsFollow) {
-    const FXint width = window->getDefaultWidth();
-    const FXint height = window->getDefaultHeight();
+    // The whole window's size depends on the fonts the machine has; the end-to-
+    // end test measures it with known ones.
     const FXint indicator =
         static_cast<ScaledRadioButton*>(window->displays[0])->getIndicatorSize();
     EXPECT_EQ(indicator, 13);
-
-    struct Case {
-        FXuint resolution;
-        double ratio;
-        double tolerance; // the fonts' pixel sizes and advances are whole pixels
-    };
-    for (const Case& c : {Case{150, 1.5, 0.04}, Case{200, 2.0, 0.02}}) {
-        SCOPED_TRACE(c.resolution);
-        TestWindow* grown = windowAt(c.resolution);
-        const WindowScale scale(c.resolution);
+    for (FXuint resolution : {150u, 200u}) {
+        SCOPED_TRACE(resolution);
+        TestWindow* grown = windowAt(resolution);
+        const WindowScale scale(resolution);
         EXPECT_GT(grown->normalFont->getFontHeight(), window->normalFont->getFontHeight());
         expectScaled(scale, window, grown);
-        EXPECT_NEAR(grown->getDefaultWidth(), c.ratio * width, c.tolerance * c.ratio * width);
-        EXPECT_NEAR(grown->getDefaultHeight(), c.ratio * height, c.tolerance * c.ratio * height);
         for (FXRadioButton* display : grown->displays)
             EXPECT_EQ(static_cast<ScaledRadioButton*>(display)->getIndicatorSize(),
                       scale(indicator));
@@ -310,7 +281,6 @@ TEST_F(ScaledWindowLayout, EveryNamedSizeGrowsWithTheResolutionTheFontsFollow) {
         // About box's alike.
         EXPECT_EQ(grown->bigIcon->getWidth(), 32 * scale.lines());
         EXPECT_EQ(grown->smallIcon->getHeight(), 16 * scale.lines());
-        EXPECT_EQ(grown->getIcon(), grown->bigIcon);
     }
     EXPECT_EQ(static_cast<ScaledButton*>(scaled->memoryButtons[0])->getOuterWidth(), 2);
 }
