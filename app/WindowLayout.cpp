@@ -3,6 +3,10 @@
 // The calculator's face: fonts, icons, the memory and display block and the four
 // button pads, built in one pass before any window-system resource exists.
 #include "AppWindow.h"
+#include "PixelArtIcon.h"
+#include "ScaledButton.h"
+#include "ScaledRadioButton.h"
+#include "WindowScale.h"
 
 #include "icons/calculator16.xpm"
 #include "icons/calculator32.xpm"
@@ -107,16 +111,16 @@ const DisplayRow DISPLAY_ROWS[] = {
 const FXuint ANY_SETWIDTH = 0;
 
 // Fills one pad matrix from its table; the button identifiers follow the rows.
-FXMatrix* buildPad(FXComposite* parent, FXObject* target, const Pad& pad) {
+FXMatrix* buildPad(const WindowScale& scale, FXComposite* parent, FXObject* target,
+                   const Pad& pad) {
     FXMatrix* matrix = new FXMatrix(
         parent, pad.columns, MATRIX_BY_COLUMNS | PACK_UNIFORM_WIDTH | LAYOUT_FILL_X | LAYOUT_FILL_Y,
         0, 0, 0, 0, 0, 0, 0, 0, 0, 0);
     for (FXint i = 0; i < pad.count; i++) {
         const PadRow& row = pad.rows[i];
-        FXButton* button = new FXButton(matrix, row.label, nullptr, target, pad.firstId + i,
-                                        FRAME_RAISED | LAYOUT_FILL_X | LAYOUT_FILL_Y |
-                                            LAYOUT_FILL_COLUMN | LAYOUT_FILL_ROW,
-                                        0, 0, 0, 0, 2, 2, 2, 2);
+        FXButton* button = new ScaledButton(
+            scale, matrix, row.label, target, pad.firstId + i,
+            FRAME_RAISED | LAYOUT_FILL_X | LAYOUT_FILL_Y | LAYOUT_FILL_COLUMN | LAYOUT_FILL_ROW, 2);
         if (!pad.coloured) continue;
         button->setTipText(row.tip);
         button->setBackColor(pad.back);
@@ -140,28 +144,30 @@ AppWindow::AppWindow(FXApp* a)
     replacedFont = a->getNormalFont();
     a->setNormalFont(normalFont);
 
-    // The toolkit's XPM reader takes non-const pointers but only reads them.
-    smallIcon = new FXXPMIcon(a, const_cast<const FXchar**>(calculator16_xpm));
-    bigIcon = new FXXPMIcon(a, const_cast<const FXchar**>(calculator32_xpm));
+    // Every pixel size below is the 96-dpi one, grown with the fonts.
+    const WindowScale scale = WindowScale::of(*a);
+
+    smallIcon = makePixelArtIcon(a, calculator16_xpm, scale.lines());
+    bigIcon = makePixelArtIcon(a, calculator32_xpm, scale.lines());
     setIcon(bigIcon);
     setMiniIcon(smallIcon);
 
-    FXVerticalFrame* frame =
-        new FXVerticalFrame(this, LAYOUT_FILL_X | LAYOUT_FILL_Y, 0, 0, 0, 0, 0, 0, 0, 0, 4, 4);
+    FXVerticalFrame* frame = new FXVerticalFrame(this, LAYOUT_FILL_X | LAYOUT_FILL_Y, 0, 0, 0, 0, 0,
+                                                 0, 0, 0, scale(4), scale(4));
 
     // Three rows by construction order: child k goes to row k mod 3, so each
     // row joins a memory slot, a display and its copy button.
-    FXMatrix* block = new FXMatrix(frame, 3, MATRIX_BY_ROWS | LAYOUT_FILL_X | LAYOUT_FILL_COLUMN, 0,
-                                   0, 0, 0, 4, 4, 4, 4, 4, 4);
+    FXMatrix* block =
+        new FXMatrix(frame, 3, MATRIX_BY_ROWS | LAYOUT_FILL_X | LAYOUT_FILL_COLUMN, 0, 0, 0, 0,
+                     scale(4), scale(4), scale(4), scale(4), scale(4), scale(4));
     for (FXint i = 0; i < 3; i++) {
-        memoryButtons[i] =
-            new FXButton(block, FXString().format(" MEM %1d ", i), nullptr, this, ID_RECALL_0 + i,
-                         BUTTON_NORMAL | LAYOUT_FILL_Y, 0, 0, 0, 0, 2, 2, 2, 2);
+        memoryButtons[i] = new ScaledButton(scale, block, FXString().format(" MEM %1d ", i), this,
+                                            ID_RECALL_0 + i, BUTTON_NORMAL | LAYOUT_FILL_Y, 2);
         memoryButtons[i]->setTipText("Use this memory content as value.");
     }
     for (FXint i = 0; i < 3; i++) {
-        FXButton* store = new FXButton(block, "<", nullptr, this, ID_STORE_0 + i, BUTTON_NORMAL, 0,
-                                       0, 0, 0, 2, 2, 2, 2);
+        FXButton* store =
+            new ScaledButton(scale, block, "<", this, ID_STORE_0 + i, BUTTON_NORMAL, 2);
         store->setTipText("Save current value in this memory slot.");
     }
     displayFont = new FXFont(a, "courier", 11, FXFont::Bold, FXFont::Straight, FONTENCODING_DEFAULT,
@@ -169,25 +175,26 @@ AppWindow::AppWindow(FXApp* a)
     displayFont->create();
     for (FXint i = 0; i < 3; i++) {
         const DisplayRow& row = DISPLAY_ROWS[i];
-        displays[i] = new FXRadioButton(block, row.text, this, ID_BINARY + i,
-                                        RADIOBUTTON_NORMAL | JUSTIFY_LEFT | LAYOUT_FILL_X |
-                                            LAYOUT_FILL_Y | LAYOUT_FILL_COLUMN,
-                                        0, 0, 0, 0, 2, 2, 2, 2);
+        displays[i] = new ScaledRadioButton(scale, block, row.text, this, ID_BINARY + i,
+                                            RADIOBUTTON_NORMAL | JUSTIFY_LEFT | LAYOUT_FILL_X |
+                                                LAYOUT_FILL_Y | LAYOUT_FILL_COLUMN,
+                                            2);
         displays[i]->setTipText(row.tip);
         displays[i]->setBackColor(row.back);
         displays[i]->setCheck(i == BASE_DECIMAL);
         displays[i]->setFont(displayFont);
     }
     for (FXint i = 0; i < 3; i++) {
-        FXButton* copy = new FXButton(block, ">", nullptr, this, ID_COPY_BIN + i, BUTTON_NORMAL, 0,
-                                      0, 0, 0, 2, 2, 2, 2);
+        FXButton* copy =
+            new ScaledButton(scale, block, ">", this, ID_COPY_BIN + i, BUTTON_NORMAL, 2);
         copy->setTipText("Copy this value to the system clipboard.");
     }
 
     FXHorizontalFrame* pads =
-        new FXHorizontalFrame(frame, LAYOUT_FILL_X | LAYOUT_FILL_Y, 0, 0, 0, 0, 5, 5, 0, 5, 10, 4);
+        new FXHorizontalFrame(frame, LAYOUT_FILL_X | LAYOUT_FILL_Y, 0, 0, 0, 0, scale(5), scale(5),
+                              0, scale(5), scale(10), scale(4));
     for (const Pad& pad : PADS) {
-        FXMatrix* matrix = buildPad(pads, this, pad);
+        FXMatrix* matrix = buildPad(scale, pads, this, pad);
         if (pad.firstId == ID_ACOS)
             angleButton = static_cast<FXButton*>(matrix->childAtIndex(ID_ANGLE - ID_ACOS));
     }

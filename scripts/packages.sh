@@ -23,6 +23,8 @@ BENCH_PACKAGES=(xvfb xauth)
 TEST_PACKAGES+=(reuse)
 # The desktop's font resolution is set on a test server as desktops set it: xrdb.
 TEST_PACKAGES+=(x11-xserver-utils)
+# The window's fonts resolve to these faces; its reference picture holds them.
+TEST_PACKAGES+=(fonts-dejavu-core)
 # The package's own checks: Debian's linter and hardening check, and its
 # installed-package test in a throwaway system (scripts/autopkgtest.sh).
 AUTOPKGTEST_PACKAGES=(autopkgtest mmdebstrap uidmap)

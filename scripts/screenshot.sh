@@ -2,11 +2,20 @@
 # SPDX-FileCopyrightText: 2026 The Vyx calculator developers
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Takes a screenshot of the calculator window as it opens, for the README.
-# Usage: scripts/screenshot.sh [OUTPUT.png]   (default docs/screenshot.png)
+# Usage: scripts/screenshot.sh [--dpi DPI] [OUTPUT.png]   (default docs/screenshot.png)
 # Needs the built program (./run.sh or cmake --build build); without a display
-# it runs the calculator on a virtual one of its own.
+# it runs the calculator on a virtual one of its own. --dpi shows the window as
+# a desktop at that font resolution (Xft.dpi) does, such as 192 for twice the
+# size: always on a virtual display, whose resources it may set, and with a
+# home of its own, so that no registry setting of the user's gets in the way.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+dpi=""
+if [ "${1:-}" = "--dpi" ]; then
+    [[ "${2:-}" =~ ^[0-9]+$ ]] || { echo "--dpi takes a whole number, such as 192." >&2; exit 2; }
+    dpi=$2
+    shift 2
+fi
 out=${1:-docs/screenshot.png}
 program=${VYX_PROGRAM:-build/vyx-calculator}
 [ -x "$program" ] || { echo "No $program: build the calculator first." >&2; exit 1; }
@@ -15,8 +24,10 @@ round_trip=${VYX_ROUND_TRIP:-build/tests/tools/window_round_trip}
 
 xvfb_pidfile=""
 calculator=""
+home=""
 cleanup() {
     [ -n "$calculator" ] && kill "$calculator" 2>/dev/null || true
+    [ -n "$home" ] && rm -rf "$home"
     if [ -n "$xvfb_pidfile" ]; then
         kill "$(cat "$xvfb_pidfile")" 2>/dev/null || true
         rm -f "$xvfb_pidfile"
@@ -24,12 +35,20 @@ cleanup() {
 }
 trap cleanup EXIT
 
-if [ -z "${DISPLAY:-}" ]; then
+if [ -z "${DISPLAY:-}" ] || [ -n "$dpi" ]; then
     xvfb_pidfile=$(mktemp)
     export DISPLAY=":$(bash scripts/start-xvfb.sh "$xvfb_pidfile")"
 fi
+if [ -n "$dpi" ]; then
+    echo "Xft.dpi: $dpi" | xrdb -nocpp -merge
+    home=$(mktemp -d)
+fi
 
-"$program" &
+if [ -n "$home" ]; then
+    HOME="$home" "$program" &
+else
+    "$program" &
+fi
 calculator=$!
 
 window=""

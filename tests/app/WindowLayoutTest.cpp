@@ -2,7 +2,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The window's face: fonts, icons, the memory and display block and the pads,
 // checked through the widget tree and the geometry the toolkit lays out.
+#include "PixelArtIcon.h"
+#include "ScaledButton.h"
+#include "ScaledRadioButton.h"
 #include "WindowHarness.h"
+#include "WindowScale.h"
+
+#include "icons/calculator32.xpm"
+
+#include <memory>
 
 using namespace FX;
 
@@ -171,6 +179,187 @@ TEST_F(WindowLayout, EnlargingStretchesDisplaysAndPadsOnly) {
     EXPECT_EQ(block->getHeight(), blockHeight);
     EXPECT_GT(pads->getFirst()->getWidth(), padWidth);
     EXPECT_GT(pads->getFirst()->getHeight(), padHeight);
+}
+
+TEST(WindowScale, HalfPixelsRoundDownAndNoResolutionBlowsTheWindowUp) {
+    // The fonts' pixel sizes round up; sizes that round up too would make the
+    // window at 144 dpi outgrow one and a half times.
+    const WindowScale half(150);
+    EXPECT_EQ(half(1), 1);
+    EXPECT_EQ(half(5), 7);
+    EXPECT_EQ(half(13), 19);
+    EXPECT_EQ(half.lines(), 1);
+    EXPECT_EQ(WindowScale(175).lines(), 2);
+    // Neither a missing resolution nor one far beyond any screen makes the
+    // window, and its icons' memory, explode.
+    EXPECT_TRUE(WindowScale(0).isOne());
+    EXPECT_EQ(WindowScale(100000).lines(), 5);
+    EXPECT_EQ(WindowScale(1).value(), 0.5);
+}
+
+TEST(PixelArtIcon, GrowsByWholeBlocksOfTheSamePixels) {
+    FXApp& application = testApplication();
+    FXXPMIcon plain(&application, const_cast<const FXchar**>(calculator32_xpm));
+    std::unique_ptr<FXIcon> triple(makePixelArtIcon(&application, calculator32_xpm, 3));
+    ASSERT_EQ(triple->getWidth(), 96);
+    ASSERT_EQ(triple->getHeight(), 96);
+    EXPECT_EQ(triple->getTransparentColor(), plain.getTransparentColor());
+    FXint wrong = 0; // the pixels are still in memory: neither icon is created
+    for (FXint y = 0; y < 96; y++)
+        for (FXint x = 0; x < 96; x++)
+            wrong += triple->getPixel(x, y) != plain.getPixel(x / 3, y / 3);
+    EXPECT_EQ(wrong, 0);
+}
+
+// A window built at a screen resolution, as the desktop or the user sets it
+// for the fonts; the test application's registry is left as it was.
+class ScaledWindowLayout : public WindowLayout {
+protected:
+    TestWindow* windowAt(FXuint resolution) {
+        FXRegistry& registry = testApplication().reg();
+        registry.writeUnsignedEntry("SETTINGS", "screenres", resolution);
+        scaled.reset(new TestWindow(&testApplication()));
+        registry.deleteEntry("SETTINGS", "screenres");
+        scaled->create();
+        scaled->layout();
+        return scaled.get();
+    }
+    void TearDown() override {
+        scaled.reset();
+        WindowLayout::TearDown();
+    }
+
+    std::unique_ptr<TestWindow> scaled;
+};
+
+// Walks the two windows' trees side by side: every padding, spacing and frame
+// width of one is that of the 96-dpi window at the scale.
+void expectScaled(const WindowScale& scale, FXWindow* plain, FXWindow* grown) {
+    const std::string name = plain->getClassName();
+    ASSERT_EQ(name, grown->getClassName());
+    if (plain->isMemberOf(FXMETACLASS(FXPacker))) {
+        FXPacker* p = static_cast<FXPacker*>(plain);
+        FXPacker* g = static_cast<FXPacker*>(grown);
+        EXPECT_EQ(g->getPadLeft(), scale(p->getPadLeft())) << name;
+        EXPECT_EQ(g->getPadRight(), scale(p->getPadRight())) << name;
+        EXPECT_EQ(g->getPadTop(), scale(p->getPadTop())) << name;
+        EXPECT_EQ(g->getPadBottom(), scale(p->getPadBottom())) << name;
+        EXPECT_EQ(g->getHSpacing(), scale(p->getHSpacing())) << name;
+        EXPECT_EQ(g->getVSpacing(), scale(p->getVSpacing())) << name;
+    } else if (plain->isMemberOf(FXMETACLASS(FXFrame))) {
+        FXFrame* p = static_cast<FXFrame*>(plain);
+        FXFrame* g = static_cast<FXFrame*>(grown);
+        const std::string label = static_cast<FXLabel*>(plain)->getText().text();
+        EXPECT_EQ(g->getPadLeft(), scale(p->getPadLeft())) << label;
+        EXPECT_EQ(g->getPadRight(), scale(p->getPadRight())) << label;
+        EXPECT_EQ(g->getPadTop(), scale(p->getPadTop())) << label;
+        EXPECT_EQ(g->getPadBottom(), scale(p->getPadBottom())) << label;
+        EXPECT_EQ(g->getBorderWidth(), scale(p->getBorderWidth())) << label;
+    }
+    ASSERT_EQ(plain->numChildren(), grown->numChildren()) << name;
+    for (FXWindow *p = plain->getFirst(), *g = grown->getFirst(); p;
+         p = p->getNext(), g = g->getNext())
+        expectScaled(scale, p, g);
+}
+
+TEST_F(ScaledWindowLayout, EveryNamedSizeGrowsWithTheResolutionTheFontsFollow) {
+    // The whole window's size depends on the fonts the machine has; the end-to-
+    // end test measures it with known ones.
+    const FXint indicator =
+        static_cast<ScaledRadioButton*>(window->displays[0])->getIndicatorSize();
+    EXPECT_EQ(indicator, 13);
+    for (FXuint resolution : {150u, 200u}) {
+        SCOPED_TRACE(resolution);
+        TestWindow* grown = windowAt(resolution);
+        const WindowScale scale(resolution);
+        EXPECT_GT(grown->normalFont->getFontHeight(), window->normalFont->getFontHeight());
+        expectScaled(scale, window, grown);
+        for (FXRadioButton* display : grown->displays)
+            EXPECT_EQ(static_cast<ScaledRadioButton*>(display)->getIndicatorSize(),
+                      scale(indicator));
+        // The icons grow by whole pixel blocks, the window manager's and the
+        // About box's alike.
+        EXPECT_EQ(grown->bigIcon->getWidth(), 32 * scale.lines());
+        EXPECT_EQ(grown->smallIcon->getHeight(), 16 * scale.lines());
+    }
+    EXPECT_EQ(static_cast<ScaledButton*>(scaled->memoryButtons[0])->getOuterWidth(), 2);
+}
+
+TEST_F(WindowLayout, OwnIndicatorDrawsTheToolkitsShapeAndColours) {
+    // A scale a hair above 1 keeps every size of the 96-dpi indicator but
+    // draws it with the radio button's own code, which must then paint what
+    // the toolkit paints, checked or not, pixel for pixel.
+    FXMainWindow shell(&testApplication(), "indicators", nullptr, nullptr, DECOR_NONE, 0, 0, 300,
+                       60);
+    FXVerticalFrame* column = new FXVerticalFrame(&shell, LAYOUT_FILL_X | LAYOUT_FILL_Y);
+    const FXuint options = RADIOBUTTON_NORMAL | JUSTIFY_LEFT | LAYOUT_FILL_X;
+    FXRadioButton* theirs =
+        new FXRadioButton(column, "0x00000000", nullptr, 0, options, 0, 0, 0, 0, 2, 2, 2, 2);
+    FXRadioButton* ours =
+        new ScaledRadioButton(WindowScale(101), column, "0x00000000", nullptr, 0, options, 2);
+    for (FXRadioButton* b : {theirs, ours}) {
+        b->setFont(window->displayFont);
+        b->setBackColor(FXRGB(220, 220, 255));
+    }
+    shell.create();
+    EXPECT_EQ(ours->getDefaultWidth(), theirs->getDefaultWidth());
+    EXPECT_EQ(ours->getDefaultHeight(), theirs->getDefaultHeight());
+    for (bool checked : {false, true}) {
+        theirs->setCheck(checked);
+        ours->setCheck(checked);
+        const std::vector<FXColor> expected = shownPixels(theirs);
+        const std::vector<FXColor> drawn = shownPixels(ours);
+        ASSERT_EQ(drawn.size(), expected.size());
+        FXint differing = 0;
+        for (size_t i = 0; i < drawn.size(); i++)
+            differing += drawn[i] != expected[i];
+        EXPECT_EQ(differing, 0) << (checked ? "checked" : "unchecked");
+    }
+}
+
+TEST_F(WindowLayout, FramesAtTwiceTheScaleRepeatEachOfTheToolkitsLines) {
+    // Across the middle of each side, every line of the toolkit's frame comes
+    // out as two of the same colour, raised and sunken, plain and thick.
+    FXMainWindow shell(&testApplication(), "frames", nullptr, nullptr, DECOR_NONE, 0, 0, 300, 200);
+    FXVerticalFrame* column = new FXVerticalFrame(&shell, LAYOUT_FILL_X | LAYOUT_FILL_Y);
+    struct Pair {
+        FXButton* theirs;
+        FXButton* ours;
+        FXint lines;
+    };
+    std::vector<Pair> pairs;
+    for (FXuint options : {FXuint(BUTTON_NORMAL), FXuint(FRAME_RAISED)}) {
+        FXButton* theirs =
+            new FXButton(column, "MEM", nullptr, nullptr, 0, options, 0, 0, 0, 0, 2, 2, 2, 2);
+        FXButton* ours = new ScaledButton(WindowScale(200), column, "MEM", nullptr, 0, options, 2);
+        pairs.push_back({theirs, ours, options == BUTTON_NORMAL ? 2 : 1});
+    }
+    shell.create();
+    for (FXuint state : {FXuint(STATE_UP), FXuint(STATE_DOWN)}) {
+        for (const Pair& pair : pairs) {
+            SCOPED_TRACE(testing::Message() << "state " << state << ", lines " << pair.lines);
+            pair.theirs->setState(state);
+            pair.ours->setState(state);
+            EXPECT_EQ(pair.ours->getBorderWidth(), 2 * pair.theirs->getBorderWidth());
+            const std::vector<FXColor> expected = shownPixels(pair.theirs);
+            const std::vector<FXColor> drawn = shownPixels(pair.ours);
+            const FXint w = pair.theirs->getWidth(), h = pair.theirs->getHeight();
+            const FXint W = pair.ours->getWidth(), H = pair.ours->getHeight();
+            for (FXint line = 0; line < pair.lines; line++) {
+                for (FXint half = 0; half < 2; half++) {
+                    const FXint at = 2 * line + half;
+                    EXPECT_EQ(drawn[(H / 2) * W + at], expected[(h / 2) * w + line]) << "left";
+                    EXPECT_EQ(drawn[(H / 2) * W + W - 1 - at], expected[(h / 2) * w + w - 1 - line])
+                        << "right";
+                    EXPECT_EQ(drawn[at * W + W / 2], expected[line * w + w / 2]) << "top";
+                    EXPECT_EQ(drawn[(H - 1 - at) * W + W / 2], expected[(h - 1 - line) * w + w / 2])
+                        << "bottom";
+                }
+            }
+            // Inside the frame, the face.
+            EXPECT_EQ(drawn[(H / 2) * W + 2 * pair.lines], expected[(h / 2) * w + pair.lines]);
+        }
+    }
 }
 
 } // namespace

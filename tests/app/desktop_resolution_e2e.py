@@ -1,8 +1,13 @@
 # SPDX-FileCopyrightText: 2026 The Vyx calculator developers
 # SPDX-License-Identifier: GPL-3.0-or-later
-"""End-to-end: the built calculator sizes its window by the desktop's font
-resolution (Xft.dpi on its X server), unless the toolkit's registry says
-otherwise, and leaves the registry files alone."""
+"""End-to-end: the built calculator sizes its whole window by the desktop's
+font resolution (Xft.dpi on its X server), unless the toolkit's registry says
+otherwise, and leaves the registry files alone; at 96 dpi it is pixel for pixel
+the window of the reference picture.
+
+The programs see only the packaged faces the window's fonts resolve to: the
+reference picture holds their glyphs as this Debian release renders them."""
+import subprocess
 import os
 import shutil
 import sys
@@ -13,6 +18,9 @@ sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), ".."
 import xsession  # noqa: E402
 
 PROGRAM = None
+HERE = os.path.dirname(os.path.abspath(__file__))
+# The window as it opens at 96 dpi, taken before the window learnt to scale.
+REFERENCE = os.path.join(HERE, "window-96dpi.png")
 
 # Runs on the calculator's own server just before the calculator: gives it the
 # home folder, where the toolkit looks for its registry, and the desktop's
@@ -54,6 +62,81 @@ class DesktopResolution(unittest.TestCase):
         session.start()
         return session
 
+    def sizes(self, dpi=None):
+        """The sizes the window and its widgets come up with, by name."""
+        session = self.start(dpi)
+        widgets = {"window": session.children(session.window)[0]}
+        for row in range(3):
+            widgets["MEM %d" % row] = session.recall[row]
+            widgets["< %d" % row] = session.store[row]
+            widgets["display %d" % row] = session.displays[row]
+            widgets["> %d" % row] = session.copy[row]
+        widgets.update(session.buttons)
+        session.close()
+        return {name: (w.width, w.height) for name, w in widgets.items()}
+
+    def indicator(self, dpi):
+        """The checked decimal display's radio indicator: the width and height
+        of its ring and the width of the ball across its middle."""
+        session = self.start(dpi)
+        rows = session.picture(session.displays[2])
+        session.close()
+        face = rows[0][-1]  # the right end of the display is bare
+        columns = [x for x in range(len(rows[0])) if any(row[x] != face for row in rows)]
+        # The ring is the first run of columns with anything drawn on them.
+        left = right = columns[0]
+        while right + 1 in columns:
+            right += 1
+        lines = [y for y, row in enumerate(rows) if any(p != face for p in row[left:right + 1])]
+        # The ball is the run of black through the middle of the ring.
+        middle, start = rows[(lines[0] + lines[-1]) // 2], (left + right) // 2
+        end = start
+        while middle[start - 1] == (0, 0, 0):
+            start -= 1
+        while middle[end] == (0, 0, 0):
+            end += 1
+        return right - left + 1, lines[-1] - lines[0] + 1, end - start
+
+    def test_whole_window_and_its_radio_indicators_grow_with_the_resolution(self):
+        plain = self.sizes()
+        self.assertEqual(self.sizes("96"), plain, "96 is the toolkit's own resolution")
+        # The text's glyph advances are whole pixels: the 39 of the binary
+        # display grow from 9 to 14 pixels at 144 dpi, 1.556 times, so widths
+        # there get a little more room than heights.
+        for dpi, ratio, tolerance, width_tolerance in (("144", 1.5, 0.03, 0.04),
+                                                        ("192", 2.0, 0.02, 0.02)):
+            grown = self.sizes(dpi)
+            for name, (width, height) in plain.items():
+                big = grown[name]
+                what = "%s at %s dpi: %r from %r" % (name, dpi, big, (width, height))
+                # A pixel either way: a widget's size is the sum of a few rounded ones.
+                self.assertLessEqual(abs(big[1] - ratio * height), tolerance * ratio * height + 1,
+                                     what)
+                if name == "window":
+                    self.assertLessEqual(abs(big[0] - ratio * width),
+                                         width_tolerance * ratio * width, what)
+                    self.assertLessEqual(abs(big[1] - ratio * height),
+                                         tolerance * ratio * height, what)
+
+        ring, height, ball = self.indicator(None)
+        self.assertEqual((ring, height, ball), (12, 12, 4))
+        self.assertEqual(self.indicator("192"), (2 * ring, 2 * height, 2 * ball))
+
+    def test_window_at_96_dpi_is_the_reference_picture(self):
+        for dpi in (None, "96"):
+            session = self.start(dpi)
+            shot = os.path.join(self.home, "window.png")
+            session.screenshot(shot)
+            session.close()
+            result = subprocess.run(["compare", "-metric", "AE", REFERENCE, shot, "null:"],
+                                    capture_output=True, timeout=xsession.COMMAND_TIMEOUT)
+            # compare exits 0 for the same pixels, 1 for different ones, and
+            # prints how many differ; anything else means it could not compare.
+            self.assertIn(result.returncode, (0, 1), result.stderr.decode())
+            self.assertEqual(result.stderr.decode().strip(), "0",
+                             "pixels differing from %s at %s dpi" % (REFERENCE, dpi or "no"))
+            os.remove(shot)
+
     def window_size(self, dpi=None, session=None):
         """The size the window comes up with. The toolkit sizes it before it
         creates it, so it is final once the window can be found. A session of
@@ -77,15 +160,6 @@ class DesktopResolution(unittest.TestCase):
         session.press("Exit")
         self.assertEqual(session.exit_status(), 0)
         session.close()
-
-    def test_window_grows_with_the_desktop_resolution_and_only_then(self):
-        plain = self.window_size()
-        self.assertEqual(self.window_size("96"), plain, "96 is the toolkit's own resolution")
-        # Every font is twice as tall; the toolkit's borders, pads and spacings
-        # keep their pixels, so the window is somewhat less than twice as big.
-        double = self.window_size("192")
-        for grown, usual in zip(double, plain):
-            self.assertTrue(1.5 * usual <= grown <= 2 * usual, (double, plain))
 
     def test_users_screenres_wins_and_the_registry_files_are_not_touched(self):
         plain = self.window_size()
@@ -114,4 +188,9 @@ class DesktopResolution(unittest.TestCase):
 
 if __name__ == "__main__":
     PROGRAM = sys.argv.pop(1)
-    unittest.main()
+    fonts = tempfile.mkdtemp(prefix="vyx-fonts-")
+    try:
+        xsession.use_packaged_fonts(fonts)
+        unittest.main()
+    finally:
+        shutil.rmtree(fonts)

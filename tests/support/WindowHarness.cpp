@@ -116,6 +116,26 @@ int WindowTest::checkedDisplays() const {
     return checked;
 }
 
+std::vector<FXColor> WindowTest::shownPixels(FXWindow* widget) {
+    FXApp& application = testApplication();
+    widget->getShell()->show();
+    // Once the server has mapped the window its exposures are queued here;
+    // painting them and syncing again puts every pixel on screen.
+    application.flush(true);
+    application.runWhileEvents();
+    application.repaint();
+    application.flush(true);
+    FXImage image(&application, nullptr, IMAGE_KEEP, widget->getWidth(), widget->getHeight());
+    image.create();
+    {
+        FXDCWindow dc(&image);
+        dc.drawArea(widget, 0, 0, widget->getWidth(), widget->getHeight(), 0, 0);
+    }
+    image.restore();
+    const FXColor* data = image.getData();
+    return std::vector<FXColor>(data, data + widget->getWidth() * widget->getHeight());
+}
+
 int main(int argc, char** argv) {
     ::testing::InitGoogleTest(&argc, argv);
     ::testing::AddGlobalTestEnvironment(new ApplicationEnvironment);

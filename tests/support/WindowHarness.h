@@ -89,6 +89,10 @@ protected:
     // How many displays carry a check mark.
     int checkedDisplays() const;
 
+    // The widget's pixels as the window system shows them, row by row, once
+    // its top window is on screen and has painted everything asked of it.
+    static std::vector<FX::FXColor> shownPixels(FX::FXWindow* widget);
+
     TestWindow* window = nullptr;
 };
 

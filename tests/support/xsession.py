@@ -34,6 +34,30 @@ ROUND_TRIP = os.environ.get("VYX_ROUND_TRIP", "window_round_trip")
 _CHILD = re.compile(r"^\s+(0x[0-9a-f]+) .*\s(\d+)x(\d+)\+-?\d+\+-?\d+\s+\+(-?\d+)\+(-?\d+)\s*$")
 
 
+# The two faces the window's fonts resolve to on Debian, from fonts-dejavu-core.
+PACKAGED_FONTS = ("/usr/share/fonts/truetype/dejavu/DejaVuSans-Bold.ttf",
+                  "/usr/share/fonts/truetype/dejavu/DejaVuSansMono-Bold.ttf")
+
+
+def use_packaged_fonts(folder):
+    """Makes every program started from now on see only the packaged faces the
+    window's fonts resolve to, with the system's rendering settings, so that
+    its pixels do not depend on which other fonts the machine has."""
+    fonts = os.path.join(folder, "fonts")
+    os.makedirs(fonts, exist_ok=True)
+    for face in PACKAGED_FONTS:
+        if not os.path.exists(face):
+            raise AssertionError("%s is missing: install fonts-dejavu-core" % face)
+        os.symlink(face, os.path.join(fonts, os.path.basename(face)))
+    config = os.path.join(folder, "fonts.conf")
+    with open(config, "w") as f:
+        f.write('<?xml version="1.0"?>\n<!DOCTYPE fontconfig SYSTEM "urn:fontconfig:fonts.dtd">\n'
+                "<fontconfig><dir>%s</dir><cachedir>%s</cachedir>"
+                '<include ignore_missing="yes">/etc/fonts/conf.d</include></fontconfig>\n'
+                % (fonts, os.path.join(folder, "cache")))
+    os.environ["FONTCONFIG_FILE"] = config
+
+
 class Widget:
     """One X window of the calculator: its id and its place on the screen."""
 
@@ -230,6 +254,19 @@ class Session:
         """The widget's pixels once the window has shown every input sent before."""
         self.settle()
         return self.run("import", "-window", str(widget.wid), "ppm:-").stdout
+
+    def picture(self, widget):
+        """The widget's pixels as rows of (red, green, blue), once the window has
+        shown every input sent before."""
+        self.settle()
+        data = self.run("import", "-window", str(widget.wid), "-depth", "8", "ppm:-").stdout
+        # A binary PPM: "P6", width, height and the largest value, one blank,
+        # then the pixels, which may start with a byte that reads as a blank.
+        header = re.match(rb"P6\s+(\d+)\s+(\d+)\s+255\s", data)
+        width, height = int(header.group(1)), int(header.group(2))
+        body = data[header.end():]
+        return [[tuple(body[3 * (y * width + x):3 * (y * width + x) + 3]) for x in range(width)]
+                for y in range(height)]
 
     def screenshot(self, path):
         self.settle()
