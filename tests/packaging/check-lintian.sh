@@ -2,10 +2,11 @@
 # SPDX-FileCopyrightText: 2026 The Vyx calculator developers
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Judges what lintian printed on the source and binary packages: every line
-# counts against the package (shown, status 1), but for lintian's note that it
-# runs as root and its report of an unused override where the override is
-# marked "Suites disagree" in the source tree's override files: such an
-# override answers a tag that only some Debian suites' lintian raises.
+# counts against the package (shown, status 1), but for lintian's notes that
+# it runs as root and how many overrides it used, and its reports of an
+# unused override or of an override for a tag it does not know, where the
+# override is marked "Suites disagree" in the source tree's override files:
+# such an override answers a tag that only some Debian suites' lintian raises.
 # Usage: check-lintian.sh SOURCE_DIR LINTIAN_OUTPUT
 set -euo pipefail
 src=$1
@@ -18,8 +19,10 @@ marked=$(awk '/^#/ { if ($0 ~ /^# Suites disagree:/) mark = 1; next }
 status=0
 while IFS= read -r line; do
     [[ "$line" == *"running with root privileges"* ]] && continue
-    if [[ "$line" =~ ^I:\ .*\ unused-override\ ([^ ]+) ]] &&
-        grep -qxF "${BASH_REMATCH[1]}" <<<"$marked"; then
+    # The count of overridden hints and unused overrides, judged line by line.
+    [[ "$line" =~ ^N:\ [0-9]+\ hints?\ overridden ]] && continue
+    if [[ "$line" =~ ^[EI]:\ .*\ (unused-override|alien-tag)\ ([^ ]+) ]] &&
+        grep -qxF "${BASH_REMATCH[2]}" <<<"$marked"; then
         continue
     fi
     echo "$line"
