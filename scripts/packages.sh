@@ -20,6 +20,9 @@ BENCH_PACKAGES=(xvfb xauth)
 TEST_PACKAGES+=(reuse)
 # The desktop's font resolution is set on a test server as desktops set it: xrdb.
 TEST_PACKAGES+=(x11-xserver-utils)
+# A desktop's clipboard manager takes the copy at quit: Xfce's settings daemon,
+# in a D-Bus session of its own (dbus-run-session).
+TEST_PACKAGES+=(xfce4-settings dbus-daemon)
 # The package's own checks: Debian's linter and hardening check, and its
 # installed-package test in a throwaway system (scripts/autopkgtest.sh).
 AUTOPKGTEST_PACKAGES=(autopkgtest mmdebstrap uidmap)
