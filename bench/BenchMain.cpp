@@ -100,6 +100,15 @@ bool measured(const Series& series) {
            !isMissing(median(series.idleTicks));
 }
 
+// NAME=COMMAND: false when either part is missing.
+bool named(const std::string& arg, Program& program) {
+    std::size_t at = arg.find('=');
+    if (at == 0 || at == std::string::npos) return false;
+    program.series.name = arg.substr(0, at);
+    program.command = words(arg.substr(at + 1));
+    return !program.command.empty();
+}
+
 QuitSeries timeQuits(XProbe& probe, const std::vector<std::string>& command,
                      const std::string& manager, int rounds) {
     QuitSeries series{manager, {}};
@@ -177,20 +186,11 @@ int main(int argc, char** argv) {
             resultsPath = argv[++i];
         else if (arg == "--quit" && hasValue)
             quitCommand = words(argv[++i]);
-        else if (arg == "--manager" && hasValue) {
-            std::string named = argv[++i];
-            std::size_t at = named.find('=');
-            if (at == 0 || at == std::string::npos) return usage();
-            manager.series.name = named.substr(0, at);
-            manager.command = words(named.substr(at + 1));
-        }
-        else if (arg.find('=') != std::string::npos && arg[0] != '-') {
-            Program program;
-            program.series.name = arg.substr(0, arg.find('='));
-            program.command = words(arg.substr(arg.find('=') + 1));
-            if (program.command.empty()) return usage();
+        else if (arg == "--manager" && hasValue && named(argv[i + 1], manager))
+            ++i;
+        else if (Program program; arg[0] != '-' && named(arg, program))
             programs.push_back(program);
-        } else
+        else
             return usage();
     }
     if (programs.empty() || info.rounds < 1 || info.keysPerRound < 1 || info.idleSeconds <= 0)

@@ -144,8 +144,7 @@ double XProbe::timeKeyToRepaint(int index) {
     return repainted ? elapsed : missing();
 }
 
-Window XProbe::start(const std::vector<std::string>& command, double& mapMs,
-                     std::string& problem) {
+Window XProbe::start(const std::vector<std::string>& command, double& mapMs, std::string& problem) {
     std::vector<char*> argv;
     for (const std::string& word : command)
         argv.push_back(const_cast<char*>(word.c_str()));
@@ -238,8 +237,7 @@ Window XProbe::decimalCopyButton(Window window) {
 }
 
 double XProbe::timeQuit(const std::vector<std::string>& command, std::string& problem) {
-    if (!clipboardHolder)
-        clipboardHolder = XCreateSimpleWindow(display, root, 0, 0, 1, 1, 0, 0, 0);
+    if (!clipboardHolder) clipboardHolder = XCreateSimpleWindow(display, root, 0, 0, 1, 1, 0, 0, 0);
     const Atom clipboard = XInternAtom(display, "CLIPBOARD", False);
     double mapMs;
     Window window = start(command, mapMs, problem);

@@ -61,7 +61,7 @@ private:
     Display* display = nullptr;
     Window root = 0;
     int damageEventBase = 0;
-    unsigned long damage = 0; // the DAMAGE object on the measured window
-    int pid = -1;             // the measured program while it runs
+    unsigned long damage = 0;   // the DAMAGE object on the measured window
+    int pid = -1;               // the measured program while it runs
     Window clipboardHolder = 0; // holds the clipboard until a copy takes it away
 };

@@ -37,7 +37,7 @@ struct HandoverAtoms {
 
 struct HandoverSession {
     Display* display;
-    Window owner;        // the window that holds the clipboard and asks the manager
+    Window owner;         // the window that holds the clipboard and asks the manager
     const FXString& text; // what every request gets, with its zero byte
     HandoverAtoms atoms;
 };
@@ -146,12 +146,12 @@ AppWindow::Handover AppWindow::handOverClipboard() {
     if (XGetSelectionOwner(display, manager) == None) return HANDOVER_NO_MANAGER;
 
     const HandoverSession h = {display,
-                        owner,
-                        clipText,
-                        {clipboard, manager, XInternAtom(display, "SAVE_TARGETS", False),
-                         XInternAtom(display, "TARGETS", False),
-                         XInternAtom(display, "MULTIPLE", False),
-                         XInternAtom(display, "ATOM_PAIR", False)}};
+                               owner,
+                               clipText,
+                               {clipboard, manager, XInternAtom(display, "SAVE_TARGETS", False),
+                                XInternAtom(display, "TARGETS", False),
+                                XInternAtom(display, "MULTIPLE", False),
+                                XInternAtom(display, "ATOM_PAIR", False)}};
     // The window leaves the screen at once; it keeps the clipboard until it is
     // destroyed, after the manager has answered.
     hide();
