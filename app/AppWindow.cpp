@@ -14,6 +14,9 @@ AppWindowMap[] = {
     FXMAPFUNC(SEL_COMMAND, AppWindow::ID_QUIT, AppWindow::onCmdQuit),
     FXMAPFUNC(SEL_SIGNAL, AppWindow::ID_QUIT, AppWindow::onCmdQuit),
     FXMAPFUNC(SEL_CLOSE, AppWindow::ID_CLOSE_WINDOW, AppWindow::onCmdQuit),
+    // The window manager's close: quitting here, rather than in the toolkit's
+    // close, which destroys the window, and the clipboard with it, first.
+    FXMAPFUNC(SEL_CLOSE, 0, AppWindow::onCmdQuit),
     FXMAPFUNCS(SEL_COMMAND, AppWindow::ID_RECALL_0, AppWindow::ID_RECALL_2, AppWindow::onCmdRecall),
     FXMAPFUNCS(SEL_COMMAND, AppWindow::ID_STORE_0, AppWindow::ID_STORE_2, AppWindow::onCmdStore),
     FXMAPFUNCS(SEL_COMMAND, AppWindow::ID_COPY_BIN, AppWindow::ID_COPY_DEC, AppWindow::onCmdCopy),
@@ -69,7 +72,9 @@ long AppWindow::onCmdAbout(FXObject*, FXSelector, void*) {
     return 1;
 }
 
+// A copied value outlives the window where a clipboard manager runs.
 long AppWindow::onCmdQuit(FXObject*, FXSelector, void*) {
+    handOverClipboard();
     getApp()->exit(0);
     return 1;
 }

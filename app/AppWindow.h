@@ -113,6 +113,20 @@ public:
     long onClipboardRequest(FX::FXObject*, FX::FXSelector, void*);
     long onKeyPress(FX::FXObject*, FX::FXSelector, void*);
 
+    // How handing the clipboard over at quit ended.
+    enum Handover {
+        HANDOVER_NOT_OURS,   // another program's or nobody's clipboard: nothing to keep
+        HANDOVER_NO_MANAGER, // no clipboard manager runs: nobody to keep it
+        HANDOVER_SAVED,      // the manager took the text
+        HANDOVER_REFUSED,    // the manager declined
+        HANDOVER_NO_ANSWER,  // the manager did not answer in time
+    };
+
+    // At quit, asks the desktop's clipboard manager to keep the copied text,
+    // when the clipboard is still ours and a manager runs, and serves it the
+    // text until it answers or its time is up; otherwise returns at once.
+    Handover handOverClipboard();
+
     // Rewrites the three display labels from the engine, and nothing else.
     void updateDisplays();
 

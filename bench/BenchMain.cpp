@@ -4,13 +4,21 @@
 // after round, takes the readings of XProbe and writes the medians and the
 // first program's paired ratios to the others.
 //
-//   vyx-bench [--rounds N] [--keys N] [--idle SECONDS] [--results FILE] NAME=COMMAND...
+//   vyx-bench [--rounds N] [--keys N] [--idle SECONDS] [--results FILE]
+//             [--quit COMMAND [--manager NAME=COMMAND]] NAME=COMMAND...
+//
+// With --quit it also times the calculator's quitting with a copy held, with
+// no clipboard manager and then with the manager that the command starts.
 #include "ProcStats.h"
 #include "ResultsTable.h"
 #include "Statistics.h"
 #include "XProbe.h"
 
+#include <fcntl.h>
+#include <signal.h>
+#include <spawn.h>
 #include <sys/utsname.h>
+#include <sys/wait.h>
 
 #include <clocale>
 #include <cstdio>
@@ -22,6 +30,8 @@
 #include <string>
 #include <thread>
 #include <vector>
+
+extern char** environ;
 
 namespace {
 
@@ -90,9 +100,65 @@ bool measured(const Series& series) {
            !isMissing(median(series.idleTicks));
 }
 
+// NAME=COMMAND: false when either part is missing.
+bool named(const std::string& arg, Program& program) {
+    std::size_t at = arg.find('=');
+    if (at == 0 || at == std::string::npos) return false;
+    program.series.name = arg.substr(0, at);
+    program.command = words(arg.substr(at + 1));
+    return !program.command.empty();
+}
+
+QuitSeries timeQuits(XProbe& probe, const std::vector<std::string>& command,
+                     const std::string& manager, int rounds) {
+    QuitSeries series{manager, {}};
+    for (int round = 0; round < rounds; ++round) {
+        std::string problem;
+        series.quitMs.push_back(probe.timeQuit(command, problem));
+        std::fprintf(stderr, "round %d  quit, manager %-15s %8s ms%s%s\n", round + 1,
+                     manager.c_str(), formatReading(series.quitMs.back(), 1).c_str(),
+                     problem.empty() ? "" : "  ", problem.c_str());
+    }
+    return series;
+}
+
+// The manager runs in a process group of its own, so that it ends together
+// with what it started (a D-Bus session and its daemon).
+QuitSeries timeQuitsWithManager(XProbe& probe, const std::vector<std::string>& command,
+                                const Program& manager, int rounds) {
+    std::vector<char*> argv;
+    for (const std::string& word : manager.command)
+        argv.push_back(const_cast<char*>(word.c_str()));
+    argv.push_back(nullptr);
+    posix_spawnattr_t attributes;
+    posix_spawnattr_init(&attributes);
+    posix_spawnattr_setflags(&attributes, POSIX_SPAWN_SETPGROUP);
+    posix_spawnattr_setpgroup(&attributes, 0);
+    // What the manager says goes nowhere, so the rounds' lines stay readable.
+    posix_spawn_file_actions_t quiet;
+    posix_spawn_file_actions_init(&quiet);
+    posix_spawn_file_actions_addopen(&quiet, 1, "/dev/null", O_WRONLY, 0);
+    posix_spawn_file_actions_addopen(&quiet, 2, "/dev/null", O_WRONLY, 0);
+    pid_t group = 0;
+    QuitSeries series{manager.series.name, {}};
+    if (posix_spawnp(&group, argv[0], &quiet, &attributes, argv.data(), environ) != 0)
+        std::cerr << "vyx-bench: cannot start " << argv[0] << "\n";
+    else if (!probe.waitForSelectionOwner("CLIPBOARD_MANAGER", 20))
+        std::cerr << "vyx-bench: " << manager.series.name << " never owned CLIPBOARD_MANAGER\n";
+    else
+        series = timeQuits(probe, command, manager.series.name, rounds);
+    posix_spawnattr_destroy(&attributes);
+    posix_spawn_file_actions_destroy(&quiet);
+    if (group > 0) {
+        kill(-group, SIGTERM);
+        waitpid(group, nullptr, 0);
+    }
+    return series;
+}
+
 int usage() {
     std::cerr << "usage: vyx-bench [--rounds N] [--keys N] [--idle SECONDS] [--results FILE] "
-                 "NAME=COMMAND...\n";
+                 "[--quit COMMAND [--manager NAME=COMMAND]] NAME=COMMAND...\n";
     return 2;
 }
 
@@ -105,6 +171,8 @@ int main(int argc, char** argv) {
     info.idleSeconds = 2;
     std::string resultsPath;
     std::vector<Program> programs;
+    std::vector<std::string> quitCommand;
+    Program manager;
     for (int i = 1; i < argc; ++i) {
         std::string arg = argv[i];
         bool hasValue = i + 1 < argc;
@@ -116,13 +184,13 @@ int main(int argc, char** argv) {
             info.idleSeconds = std::atof(argv[++i]);
         else if (arg == "--results" && hasValue)
             resultsPath = argv[++i];
-        else if (arg.find('=') != std::string::npos && arg[0] != '-') {
-            Program program;
-            program.series.name = arg.substr(0, arg.find('='));
-            program.command = words(arg.substr(arg.find('=') + 1));
-            if (program.command.empty()) return usage();
+        else if (arg == "--quit" && hasValue)
+            quitCommand = words(argv[++i]);
+        else if (arg == "--manager" && hasValue && named(argv[i + 1], manager))
+            ++i;
+        else if (Program program; arg[0] != '-' && named(arg, program))
             programs.push_back(program);
-        } else
+        else
             return usage();
     }
     if (programs.empty() || info.rounds < 1 || info.keysPerRound < 1 || info.idleSeconds <= 0)
@@ -155,10 +223,18 @@ int main(int argc, char** argv) {
         }
     }
 
+    std::vector<QuitSeries> quits;
+    if (!quitCommand.empty()) {
+        quits.push_back(timeQuits(probe, quitCommand, "none", info.rounds));
+        if (!manager.command.empty())
+            quits.push_back(timeQuitsWithManager(probe, quitCommand, manager, info.rounds));
+    }
+
     std::vector<Series> results;
     for (const Program& program : programs)
         results.push_back(program.series);
     std::string report = resultsMarkdown(results, info);
+    if (!quits.empty()) report += quitMarkdown(quits, info.rounds);
     std::cout << "\n" << report;
     if (!resultsPath.empty()) {
         std::ofstream file(resultsPath);
@@ -178,5 +254,11 @@ int main(int argc, char** argv) {
         }
     }
     if (!anyKey) std::cerr << "vyx-bench: no program repainted for a key press\n";
+    for (const QuitSeries& series : quits) {
+        if (isMissing(median(series.quitMs))) {
+            std::cerr << "vyx-bench: no quitting time with manager " << series.manager << "\n";
+            allMeasured = false;
+        }
+    }
     return allMeasured && anyKey ? 0 : 1;
 }

@@ -56,3 +56,14 @@ std::string resultsMarkdown(const std::vector<Series>& programs, const RunInfo& 
     }
     return out.str();
 }
+
+std::string quitMarkdown(const std::vector<QuitSeries>& series, int rounds) {
+    std::ostringstream out;
+    out << "\nQuitting with a copy held: the decimal display copied, then Escape; the time "
+           "from the key press to the calculator's end, median of "
+        << rounds << " rounds:\n\n"
+        << "| clipboard manager | Escape to the program's end (ms) |\n|---|---:|\n";
+    for (const QuitSeries& s : series)
+        out << "| " << s.manager << " | " << formatReading(median(s.quitMs), 1) << " |\n";
+    return out.str();
+}

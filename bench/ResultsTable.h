@@ -28,9 +28,19 @@ struct RunInfo {
     double idleSeconds = 0;
 };
 
+// The times from Escape to the calculator's end with a copy held, one per
+// round, with one clipboard manager running (or none).
+struct QuitSeries {
+    std::string manager;
+    std::vector<double> quitMs;
+};
+
 // The first series is the subject; the ratios compare it with each of the
 // others in the same rounds.
 std::string resultsMarkdown(const std::vector<Series>& programs, const RunInfo& info);
+
+// The quitting times as a table of medians, to follow the results.
+std::string quitMarkdown(const std::vector<QuitSeries>& series, int rounds);
 
 // A number with the given decimals, or "n/a" when missing.
 std::string formatReading(double value, int decimals);

@@ -11,6 +11,7 @@
 #include <X11/extensions/XTest.h>
 #include <X11/keysym.h>
 
+#include <algorithm>
 #include <chrono>
 #include <csignal>
 #include <fcntl.h>
@@ -143,19 +144,18 @@ double XProbe::timeKeyToRepaint(int index) {
     return repainted ? elapsed : missing();
 }
 
-Reading XProbe::measure(const std::vector<std::string>& command, int keys, double idleSeconds) {
-    Reading reading = {missing(), missing(), missing(), missing(), missing(), ""};
+Window XProbe::start(const std::vector<std::string>& command, double& mapMs, std::string& problem) {
     std::vector<char*> argv;
     for (const std::string& word : command)
         argv.push_back(const_cast<char*>(word.c_str()));
     argv.push_back(nullptr);
 
     XSync(display, True); // forget what earlier programs left behind
-    double start = nowMs();
+    double started = nowMs();
     pid_t child;
     if (posix_spawnp(&child, argv[0], nullptr, nullptr, argv.data(), environ) != 0) {
-        reading.problem = "cannot start " + command[0];
-        return reading;
+        problem = "cannot start " + command[0];
+        return 0;
     }
     pid = child;
     Window window = 0;
@@ -166,13 +166,21 @@ Reading XProbe::measure(const std::vector<std::string>& command, int keys, doubl
             window = event.xmap.window;
             return true;
         },
-        start + 10000);
+        started + 10000);
     if (!mapped) {
-        reading.problem = "no window was mapped";
+        problem = "no window was mapped";
         end(0);
-        return reading;
+        return 0;
     }
-    reading.mapMs = nowMs() - start;
+    mapMs = nowMs() - started;
+    return window;
+}
+
+Reading XProbe::measure(const std::vector<std::string>& command, int keys, double idleSeconds) {
+    Reading reading = {missing(), missing(), missing(), missing(), missing(), ""};
+    Window window = start(command, reading.mapMs, reading.problem);
+    if (!window) return reading;
+    const pid_t child = pid;
 
     // Without a window manager nobody else gives the new window the keyboard.
     XSetInputFocus(display, window, RevertToPointerRoot, CurrentTime);
@@ -204,6 +212,92 @@ Reading XProbe::measure(const std::vector<std::string>& command, int keys, doubl
     if (pid <= 0) reading.problem = "the program ended by itself";
     end(window);
     return reading;
+}
+
+Window XProbe::decimalCopyButton(Window window) {
+    auto children = [this](Window parent) {
+        Window rootReturn, parentReturn, *list = nullptr;
+        unsigned count = 0;
+        std::vector<Window> found;
+        if (XQueryTree(display, parent, &rootReturn, &parentReturn, &list, &count) && list) {
+            found.assign(list, list + count);
+            XFree(list);
+        }
+        std::sort(found.begin(), found.end()); // ids grow in the order of creation
+        return found;
+    };
+    std::vector<Window> frame = children(window);
+    if (frame.empty()) return 0;
+    std::vector<Window> parts = children(frame[0]);
+    if (parts.size() != 2) return 0;
+    // The display block: three recall, three store, three display and three
+    // copy cells.
+    std::vector<Window> cells = children(parts[0]);
+    return cells.size() >= 12 ? cells[11] : 0;
+}
+
+double XProbe::timeQuit(const std::vector<std::string>& command, std::string& problem) {
+    if (!clipboardHolder) clipboardHolder = XCreateSimpleWindow(display, root, 0, 0, 1, 1, 0, 0, 0);
+    const Atom clipboard = XInternAtom(display, "CLIPBOARD", False);
+    double mapMs;
+    Window window = start(command, mapMs, problem);
+    if (!window) return missing();
+    Window button = decimalCopyButton(window);
+    XWindowAttributes shape;
+    int x = 0, y = 0;
+    Window child;
+    if (!button || !XGetWindowAttributes(display, button, &shape) ||
+        !XTranslateCoordinates(display, button, root, shape.width / 2, shape.height / 2, &x, &y,
+                               &child)) {
+        problem = "no copy button";
+        end(window);
+        return missing();
+    }
+    // The probe holds the clipboard, so the copy shows as the probe losing it.
+    XSetSelectionOwner(display, clipboard, clipboardHolder, CurrentTime);
+    XTestFakeMotionEvent(display, -1, x, y, CurrentTime);
+    XTestFakeButtonEvent(display, 1, True, CurrentTime);
+    XTestFakeButtonEvent(display, 1, False, CurrentTime);
+    XFlush(display);
+    if (!waitForEvent(
+            [this](const XEvent& event) {
+                return event.type == SelectionClear &&
+                       event.xselectionclear.window == clipboardHolder;
+            },
+            nowMs() + 5000)) {
+        problem = "the click did not copy";
+        end(window);
+        return missing();
+    }
+    XSetInputFocus(display, window, RevertToPointerRoot, CurrentTime);
+    KeyCode escape = XKeysymToKeycode(display, XK_Escape);
+    XTestFakeKeyEvent(display, escape, True, CurrentTime);
+    XFlush(display);
+    const double pressed = nowMs();
+    const double deadline = pressed + 10000;
+    while (waitpid(pid, nullptr, WNOHANG) == 0 && nowMs() < deadline)
+        std::this_thread::sleep_for(std::chrono::microseconds(200));
+    const double quitMs = nowMs() - pressed;
+    XTestFakeKeyEvent(display, escape, False, CurrentTime);
+    XFlush(display);
+    if (quitMs >= 10000) {
+        problem = "Escape did not end the program";
+        end(window);
+        return missing();
+    }
+    pid = -1;
+    end(window);
+    return quitMs;
+}
+
+bool XProbe::waitForSelectionOwner(const char* selection, double seconds) {
+    const Atom atom = XInternAtom(display, selection, False);
+    const double deadline = nowMs() + seconds * 1000;
+    while (XGetSelectionOwner(display, atom) == None) {
+        if (nowMs() > deadline) return false;
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    }
+    return true;
 }
 
 void XProbe::end(Window window) {

@@ -31,6 +31,15 @@ public:
     // Starts command, takes every reading and ends the program again.
     Reading measure(const std::vector<std::string>& command, int keys, double idleSeconds);
 
+    // Starts the calculator, copies its decimal display with a click on that
+    // row's ">" button, presses Escape and gives the time from the key press
+    // to the program's end; NaN, with the reason in problem, when it could
+    // not be taken.
+    double timeQuit(const std::vector<std::string>& command, std::string& problem);
+
+    // Whether some client owns the named selection within the time.
+    bool waitForSelectionOwner(const char* selection, double seconds);
+
 private:
     // Handles queued and arriving events until accept returns true or the
     // deadline (a steady-clock time in ms) passes.
@@ -41,10 +50,18 @@ private:
     bool waitUntilQuiet(double quietMs, double capMs);
     double timeKeyToRepaint(int index);
     void end(Window window);
+    // Starts command and waits for its top-level window to be mapped; gives
+    // the window and the time from exec to its mapping, or 0 and the reason.
+    Window start(const std::vector<std::string>& command, double& mapMs, std::string& problem);
+    // The ">" button of the decimal row, found as the calculator builds its
+    // widget tree: a frame holding the display block and the pads, in the
+    // order of creation; 0 when the tree has another shape.
+    Window decimalCopyButton(Window window);
 
     Display* display = nullptr;
     Window root = 0;
     int damageEventBase = 0;
-    unsigned long damage = 0; // the DAMAGE object on the measured window
-    int pid = -1;             // the measured program while it runs
+    unsigned long damage = 0;   // the DAMAGE object on the measured window
+    int pid = -1;               // the measured program while it runs
+    Window clipboardHolder = 0; // holds the clipboard until a copy takes it away
 };

@@ -37,6 +37,13 @@ pidfile=$(mktemp)
 display=$(bash scripts/start-xvfb.sh "$pidfile")
 trap 'kill "$(cat "$pidfile")" 2>/dev/null; rm -f "$pidfile"' EXIT
 
+# The calculator's quitting with a copy held, without and with a desktop's
+# clipboard manager (Xfce's settings daemon, in a D-Bus session of its own).
+if [ -f app/CMakeLists.txt ]; then
+    options+=(--quit build/vyx-calculator
+        --manager "xfsettingsd=dbus-run-session -- xfsettingsd --no-daemon")
+fi
+
 # One UTF-8 locale and no input method server for every program and machine:
 # both decide how much the X library loads at start-up.
 env -u XMODIFIERS LC_ALL=C.UTF-8 DISPLAY=":$display" \

@@ -25,6 +25,10 @@ TEST_PACKAGES+=(reuse)
 TEST_PACKAGES+=(x11-xserver-utils)
 # The window's fonts resolve to these faces; its reference picture holds them.
 TEST_PACKAGES+=(fonts-dejavu-core)
+# A desktop's clipboard manager takes the copy at quit: Xfce's settings daemon,
+# in a D-Bus session of its own (dbus-run-session).
+TEST_PACKAGES+=(xfce4-settings dbus-daemon)
+BENCH_PACKAGES+=(xfce4-settings dbus-daemon)
 # The package's own checks: Debian's linter and hardening check, and its
 # installed-package test in a throwaway system (scripts/autopkgtest.sh).
 AUTOPKGTEST_PACKAGES=(autopkgtest mmdebstrap uidmap)

@@ -36,6 +36,7 @@ TEST_F(WindowShell, QuitEndsTheEventLoopWithZero) {
         FXSEL(SEL_COMMAND, AppWindow::ID_QUIT),
         FXSEL(SEL_SIGNAL, AppWindow::ID_QUIT),
         FXSEL(SEL_CLOSE, AppWindow::ID_CLOSE_WINDOW),
+        FXSEL(SEL_CLOSE, 0), // the window manager's close
     };
     for (FXSelector quit : quits) {
         Deferred send([&] { window->handle(nullptr, quit, nullptr); });

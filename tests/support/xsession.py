@@ -15,6 +15,7 @@ import os
 import random
 import re
 import select
+import signal
 import subprocess
 import sys
 import time
@@ -30,6 +31,8 @@ SCREEN = (1280, 1024)
 PARK = (SCREEN[0] - 1, SCREEN[1] - 1)
 # The round-trip tool, built with the tests; CTest names it in the environment.
 ROUND_TRIP = os.environ.get("VYX_ROUND_TRIP", "window_round_trip")
+# The other small X clients of tests/tools are built beside it.
+TOOLS = os.path.dirname(ROUND_TRIP)
 
 _CHILD = re.compile(r"^\s+(0x[0-9a-f]+) .*\s(\d+)x(\d+)\+-?\d+\+-?\d+\s+\+(-?\d+)\+(-?\d+)\s*$")
 
@@ -133,24 +136,37 @@ class Session:
         once its window is up."""
         for attempt in range(3):
             self._start_server()
-            self.process = subprocess.Popen(self.wrapper + [self.program], env=self.env)
-            self.window = wait_until(
-                lambda: self.find_window(TITLE) or self.process.poll() is not None,
-                "the calculator window", self.window_limit)
-            if self.process.poll() is None:
-                self.root = int(re.search(r"Window id: (0x[0-9a-f]+)", self.run(
-                    "xwininfo", "-root").stdout.decode()).group(1), 16)
-                # The title is set before the window's children are made and
-                # before it takes pings; the first answer means all are there.
-                wait_until(lambda: self._answered(self.window_limit, may_refuse=True),
-                           "the window to take pings", self.window_limit)
-                self.map_widgets()
+            if self._start_program():
                 return
             print("attempt %d: the calculator ended with %d before its window appeared"
                   % (attempt + 1, self.process.returncode), file=sys.stderr)
             self.process = None
             self._stop_server()
         raise AssertionError("the calculator never opened its window")
+
+    def restart(self):
+        """Starts the calculator again on the same server, once it has ended."""
+        assert self.process is None, "the calculator still runs"
+        if not self._start_program():
+            raise AssertionError("the calculator ended with %d before its window appeared"
+                                 % self.process.returncode)
+
+    def _start_program(self):
+        """Starts the calculator and waits for its window; false if it ended first."""
+        self.process = subprocess.Popen(self.wrapper + [self.program], env=self.env)
+        self.window = wait_until(
+            lambda: self.find_window(TITLE) or self.process.poll() is not None,
+            "the calculator window", self.window_limit)
+        if self.process.poll() is not None:
+            return False
+        self.root = int(re.search(r"Window id: (0x[0-9a-f]+)", self.run(
+            "xwininfo", "-root").stdout.decode()).group(1), 16)
+        # The title is set before the window's children are made and
+        # before it takes pings; the first answer means all are there.
+        wait_until(lambda: self._answered(self.window_limit, may_refuse=True),
+                   "the window to take pings", self.window_limit)
+        self.map_widgets()
+        return True
 
     def exit_status(self):
         """Waits for the program to end and gives its exit status."""
@@ -280,8 +296,21 @@ class Session:
             self.settle()
         return self._selection(name)
 
-    def _selection(self, name):
-        return self.run("xclip", "-o", "-selection", name, check=False).stdout
+    def _selection(self, name, target=None):
+        asked = ["-t", target] if target else []
+        return self.run("xclip", "-o", "-selection", name, *asked, check=False).stdout
+
+    def selection_owner(self, name):
+        """The window that owns the selection now, 0 for none (a round trip)."""
+        return int(self.run(os.path.join(TOOLS, "selection_owner"), name).stdout, 16)
+
+    def kept_clipboard(self):
+        """The bytes of the clipboard's text once the calculator has ended and
+        someone else holds the clipboard: a clipboard manager keeps the one
+        type the calculator offers, the plain string."""
+        assert not self.running()
+        wait_until(lambda: self.selection_owner("CLIPBOARD"), "an owner of the clipboard")
+        return self._selection("clipboard", "STRING")
 
     def offer(self, name, data):
         """Puts the bytes on the selection through xclip, which keeps running to
@@ -318,6 +347,29 @@ class Session:
         self.run("xdotool", "windowfocus", "--sync", str(self.window))
         self.run("xdotool", "key", "--delay", "20", *names)
 
+    def close_window(self):
+        """Closes the window as the window manager's close button does."""
+        self.run(os.path.join(TOOLS, "window_close_request"), str(self.window))
+
+    # -- clipboard managers ------------------------------------------------
+    def clipboard_manager(self):
+        """Starts Xfce's settings daemon, a desktop's clipboard manager, in a
+        D-Bus session of its own, and returns once it owns CLIPBOARD_MANAGER."""
+        daemon = subprocess.Popen(["dbus-run-session", "--", "xfsettingsd", "--no-daemon"],
+                                  stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL,
+                                  env=self.env, start_new_session=True)
+        self.helpers.append(daemon)
+        wait_until(lambda: self.selection_owner("CLIPBOARD_MANAGER") or daemon.poll() is not None,
+                   "xfsettingsd to own CLIPBOARD_MANAGER")
+        assert daemon.poll() is None, "xfsettingsd ended with %d" % daemon.returncode
+
+    def silent_manager(self):
+        """Starts a clipboard manager that never answers; its requests() tells
+        what it was asked until then."""
+        manager = SilentOwner(self.env, "CLIPBOARD_MANAGER")
+        self.helpers.append(manager.process)
+        return manager
+
     # -- teardown ----------------------------------------------------------
     def close(self):
         if self.process is not None and self.process.poll() is None:
@@ -325,6 +377,37 @@ class Session:
             self.process.wait(timeout=WAIT_LIMIT)
         for helper in self.helpers:
             if helper.poll() is None:
-                helper.kill()
+                # A helper started in a session of its own (xfsettingsd with its
+                # D-Bus daemon) goes with everything it started.
+                if os.getsid(helper.pid) == helper.pid:
+                    os.killpg(helper.pid, signal.SIGKILL)
+                else:
+                    helper.kill()
                 helper.wait(timeout=WAIT_LIMIT)
         self._stop_server()
+
+
+class SilentOwner:
+    """tests/tools/silent_selection_owner holding the named selections."""
+
+    def __init__(self, env, *selections):
+        # Unbuffered, so that waiting on its output sees every byte it wrote.
+        self.process = subprocess.Popen([os.path.join(TOOLS, "silent_selection_owner"),
+                                         *selections], stdin=subprocess.PIPE,
+                                        stdout=subprocess.PIPE, env=env, bufsize=0)
+        self.seen = []
+        assert self._line() == b"ready\n", "the silent owner did not start"
+
+    def _line(self):
+        ready, _, _ = select.select([self.process.stdout], [], [], WAIT_LIMIT)
+        assert ready, "the silent owner did not answer"
+        return self.process.stdout.readline()
+
+    def requests(self):
+        """The requests it dropped so far, as (selection, target) pairs: all
+        that the server took before the call, after a round trip of its own."""
+        self.process.stdin.write(b"sync\n")
+        for line in iter(self._line, b"synced\n"):
+            assert line, "the silent owner ended"
+            self.seen.append(tuple(line.decode().split()[1:]))
+        return list(self.seen)

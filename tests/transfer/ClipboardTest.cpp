@@ -4,6 +4,8 @@
 // transfer calls: the window asks the clipboard it holds itself.
 #include "WindowHarness.h"
 
+#include <X11/Xlib.h>
+
 using namespace FX;
 
 namespace {
@@ -82,6 +84,20 @@ TEST_F(Clipboard, PasteOfADecimalTextInHexadecimalBaseKeepsTheFraction) {
     EXPECT_EQ(allShown(), "0000 0000 0000 0000 0000 0000 0000 0010 | 0x00000002 | 2");
     click({"*", "2", "="});
     EXPECT_EQ(shown(BASE_HEXADECIMAL), "0x00000005");
+}
+
+// Quitting waits for a clipboard manager only when one runs and the clipboard
+// is still the window's own; otherwise it asks nobody, keeps the window on
+// the screen until the toolkit ends, and returns at once.
+TEST_F(Clipboard, QuitStartsNoHandoverWithoutAClipboardOfItsOwnOrAManager) {
+    Display* display = static_cast<Display*>(testApplication().getDisplay());
+    if (XGetSelectionOwner(display, XInternAtom(display, "CLIPBOARD_MANAGER", False)) != None)
+        GTEST_SKIP() << "a clipboard manager runs on the test display";
+    EXPECT_EQ(window->handOverClipboard(), AppWindow::HANDOVER_NOT_OURS) << "nothing copied";
+    click({"4", "2"});
+    press(AppWindow::ID_COPY_DEC);
+    EXPECT_EQ(window->handOverClipboard(), AppWindow::HANDOVER_NO_MANAGER);
+    EXPECT_TRUE(window->shown());
 }
 
 } // namespace

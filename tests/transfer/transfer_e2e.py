@@ -121,6 +121,53 @@ class Clipboard(EndToEnd):
         self.assertTrue(s.running())
 
 
+class ClipboardAtQuit(EndToEnd):
+    def test_the_desktops_clipboard_manager_keeps_the_copy_whichever_way_the_window_goes(self):
+        s = self.session
+        s.clipboard_manager()
+        # Each way out copies another text, so none is read back from before.
+        ways_out = [
+            ("Escape", lambda: s.keys("Escape"), ["7", "+", "5", "="], DECIMAL, b"12\0"),
+            ("Exit", lambda: s.press("Exit"), ["6", "*", "7", "="], DECIMAL, b"42\0"),
+            ("close", s.close_window, ["1", "+/-"], HEXADECIMAL, b"0xFFFFFFFF\0"),
+        ]
+        for number, (way, quit, keys, row, text) in enumerate(ways_out):
+            if number:
+                s.restart()
+            s.press(*keys)
+            self.assertEqual(s.copied(row), text, way)
+            quit()
+            self.assertEqual(s.exit_status(), 0, way)
+            self.assertEqual(s.kept_clipboard(), text, way)
+
+    def test_without_a_manager_the_copy_goes_with_the_window(self):
+        s = self.session
+        s.press("7")
+        self.assertEqual(s.copied(DECIMAL), b"7\0")
+        s.keys("Escape")
+        self.assertEqual(s.exit_status(), 0)
+        self.assertEqual(s.selection_owner("CLIPBOARD"), 0)
+        self.assertEqual(s.selection("clipboard"), b"")
+
+    def test_a_manager_that_never_answers_is_asked_only_for_our_own_copy_and_waited_for_in_vain(
+            self):
+        s = self.session
+        manager = s.silent_manager()
+        s.press("7")
+        s.copied(DECIMAL)
+        s.offer("clipboard", b"another program's")
+        s.keys("Escape")
+        self.assertEqual(s.exit_status(), 0)
+        self.assertEqual(manager.requests(), [], "a clipboard no longer ours")
+
+        s.restart()
+        s.press("7")
+        s.copied(DECIMAL)
+        s.press("Exit")
+        self.assertEqual(s.exit_status(), 0)
+        self.assertEqual(manager.requests(), [("CLIPBOARD_MANAGER", "SAVE_TARGETS")])
+
+
 class Keyboard(EndToEnd):
     def test_main_and_keypad_keys_compute(self):
         s = self.session
