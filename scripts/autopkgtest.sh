@@ -26,7 +26,8 @@ if [ ! -f "$tarball" ]; then
     # autopkgtest serves the package to the testbed's apt with apt-ftparchive.
     # A frozen copy of a rolling suite may be served past its Release file's
     # Valid-Until date; the option stays in the testbed for its own apt.
-    mmdebstrap --quiet --variant=apt --include=apt-utils \
+    # mmdebstrap's own mounts live in a mount namespace of their own.
+    unshare --mount --propagation private mmdebstrap --quiet --variant=apt --include=apt-utils \
         --aptopt='Acquire::Check-Valid-Until "false";' \
         "$suite" "$work/$suite.partial.tar" "$work/$suite.list"
     mv "$work/$suite.partial.tar" "$tarball"

@@ -12,8 +12,9 @@
 # Each clean system is made by mmdebstrap from this machine's own Debian apt
 # sources (scripts/suite-sources.py) and kept as a tarball in build-suites/,
 # named after the build dependencies, so it is made again when they change.
-# The build runs in new mount and process namespaces, so whatever it mounts
-# goes with it; nothing is installed on this machine but the tools below.
+# The system is made and the build runs in new mount namespaces, so whatever
+# they mount goes with them; nothing is installed on this machine but the
+# tools below.
 # Usage: scripts/check-suites.sh [SUITE...]   (default: bookworm trixie sid)
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -43,7 +44,10 @@ build_system() { # suite
         # apt resolves the build dependencies from debian/control itself, as
         # the build daemons do; the lists stay, so that lintian can be added
         # after the build without fetching them again.
-        mmdebstrap --quiet --variant=buildd --skip=cleanup/apt/lists --aptopt="$aptopt" \
+        # mmdebstrap mounts into the system it makes: in a mount namespace of
+        # its own, so that even an interrupted run leaves nothing mounted.
+        unshare --mount --propagation private \
+            mmdebstrap --quiet --variant=buildd --skip=cleanup/apt/lists --aptopt="$aptopt" \
             --customize-hook='mkdir -p "$1/tmp/source/debian"' \
             --customize-hook="copy-in $root/debian/control /tmp/source/debian" \
             --customize-hook='chroot "$1" apt-get build-dep -y -qq --no-install-recommends /tmp/source' \
