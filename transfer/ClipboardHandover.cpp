@@ -32,7 +32,7 @@ namespace {
 constexpr std::chrono::milliseconds HANDOVER_LIMIT(1000);
 
 struct HandoverAtoms {
-    Atom clipboard, manager, saveTargets, targets, multiple, atomPair;
+    Atom clipboard, manager, saveTargets, targets, multiple, atomPair, utf8String;
 };
 
 struct HandoverSession {
@@ -48,16 +48,18 @@ Bool isSelectionEvent(Display*, XEvent* event, XPointer) {
 }
 
 // Puts one target's answer on the requestor's property; false for a target
-// the calculator does not give.
+// the calculator does not give. The manager keeps the types offered here: the
+// text as UTF8_STRING too, which most programs ask for first, with the same
+// bytes (the displays hold ASCII alone) that a paste of either type gets.
 bool put(const HandoverSession& h, Window requestor, Atom target, Atom property) {
     if (target == h.atoms.targets) {
-        const Atom offered[] = {h.atoms.targets, h.atoms.multiple, XA_STRING};
+        const Atom offered[] = {h.atoms.targets, h.atoms.multiple, h.atoms.utf8String, XA_STRING};
         XChangeProperty(h.display, requestor, property, XA_ATOM, 32, PropModeReplace,
-                        reinterpret_cast<const unsigned char*>(offered), 3);
+                        reinterpret_cast<const unsigned char*>(offered), 4);
         return true;
     }
-    if (target != XA_STRING) return false;
-    XChangeProperty(h.display, requestor, property, XA_STRING, 8, PropModeReplace,
+    if (target != XA_STRING && target != h.atoms.utf8String) return false;
+    XChangeProperty(h.display, requestor, property, target, 8, PropModeReplace,
                     reinterpret_cast<const unsigned char*>(h.text.text()), h.text.length() + 1);
     return true;
 }
@@ -151,7 +153,8 @@ AppWindow::Handover AppWindow::handOverClipboard() {
                                {clipboard, manager, XInternAtom(display, "SAVE_TARGETS", False),
                                 XInternAtom(display, "TARGETS", False),
                                 XInternAtom(display, "MULTIPLE", False),
-                                XInternAtom(display, "ATOM_PAIR", False)}};
+                                XInternAtom(display, "ATOM_PAIR", False),
+                                XInternAtom(display, "UTF8_STRING", False)}};
     // The window leaves the screen at once; it keeps the clipboard until it is
     // destroyed, after the manager has answered.
     hide();

@@ -306,11 +306,13 @@ class Session:
 
     def kept_clipboard(self):
         """The bytes of the clipboard's text once the calculator has ended and
-        someone else holds the clipboard: a clipboard manager keeps the one
-        type the calculator offers, the plain string."""
+        someone else holds the clipboard, as a clipboard manager keeps them: the
+        same as UTF8_STRING, which most programs ask for, and as STRING."""
         assert not self.running()
         wait_until(lambda: self.selection_owner("CLIPBOARD"), "an owner of the clipboard")
-        return self._selection("clipboard", "STRING")
+        text = self._selection("clipboard", "UTF8_STRING")
+        assert self._selection("clipboard", "STRING") == text
+        return text
 
     def offer(self, name, data):
         """Puts the bytes on the selection through xclip, which keeps running to
