@@ -33,6 +33,28 @@ class WindowEndToEnd(unittest.TestCase):
         self.assertEqual(s.copied(1), b"0x00000200\0")
         self.assertEqual(s.copied(2), b"512\0")
 
+    def test_clicks_taken_late_act_on_the_widget_they_land_on(self):
+        s = self.session
+        seven, eight = s.buttons["7"].centre, s.buttons["8"].centre
+        copy = s.copy[1].centre
+        # Pressed on 7 and released on 8: neither is entered, even when the
+        # window takes the whole drag late.
+        with s.stopped():
+            s.run("xdotool", "mousemove", *map(str, seven), "mousedown", "1",
+                  "mousemove", *map(str, eight), "mouseup", "1")
+        s.clear_the_way()
+        # 7 pressed while the window keeps up; released, and the copy of the
+        # hexadecimal display clicked, while it does not. The release enters 7,
+        # and the click copies: the press on 7 holds no claim on later clicks.
+        s.offer("clipboard", xsession.CLEARED)
+        s.run("xdotool", "mousemove", *map(str, seven), "mousedown", "1")
+        s.settle()
+        with s.stopped():
+            s.run("xdotool", "mouseup", "1", "mousemove", *map(str, copy), "click", "1",
+                  "mousemove", *map(str, xsession.PARK))
+        self.assertEqual(s.selection("clipboard"), b"0x00000007\0")
+        self.assertEqual(s.copied(2), b"7\0")
+
     def test_about_box_opens_and_closes_and_exit_ends_with_status_zero(self):
         s = self.session
         s.press("...")

@@ -11,10 +11,12 @@ clipboard, its pixels, its windows) before a round trip proves that the window
 has handled everything sent before: the window answers a _NET_WM_PING only when
 its event loop reaches it, behind all the input queued before it.
 """
+import contextlib
 import os
 import random
 import re
 import select
+import signal
 import subprocess
 import sys
 import time
@@ -134,6 +136,17 @@ class Session:
         self.process = None
         return status
 
+    @contextlib.contextmanager
+    def stopped(self):
+        """Holds the program still while the block sends input: the window then
+        takes all of it late and at once, as on a busy machine, whatever the
+        speed of this one."""
+        os.kill(self.process.pid, signal.SIGSTOP)
+        try:
+            yield
+        finally:
+            os.kill(self.process.pid, signal.SIGCONT)
+
     def running(self):
         return self.process is not None and self.process.poll() is None
 
@@ -213,6 +226,15 @@ class Session:
             buttons = self.children(pad.wid)
             assert len(buttons) == len(names), "pad with %d buttons" % len(buttons)
             self.buttons.update(zip(names, buttons))
+
+    def about_button(self, box):
+        """The About box's one button: the last widget of its last row."""
+        widget = self.children(box)[0]
+        while True:
+            below = self.children(widget.wid)
+            if not below:
+                return widget
+            widget = below[-1]
 
     def click(self, widget):
         x, y = widget.centre
