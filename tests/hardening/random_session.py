@@ -3,9 +3,10 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 """Long sessions of random input over the whole window (all but "Exit" and the
 Escape key), sent through XTEST as fast as the server takes it: left clicks,
-presses on one widget released on another, middle and right clicks, keys,
-modifier keys alone and held across clicks, keys held long enough to repeat,
-and the About box opened and closed by mouse and by keyboard.
+presses on one widget released on another (now and then with a key typed
+meanwhile), middle and right clicks, keys, modifier keys alone and held across
+clicks, keys held long enough to repeat, and the About box opened and closed
+by mouse and by keyboard.
 
 After every batch the window works through its queue and then one click on
 the hexadecimal ">" must copy; each time the About box is to be opened within
@@ -93,9 +94,13 @@ class Batch:
         if roll < 0.40:
             self.click()
         elif roll < 0.48:
-            start, end = self.point(), self.point()
-            self.add("mousemove %d %d mousedown %d mousemove %d %d mouseup %d"
-                     % (start + (1,) + end + (1,)))
+            # Pressed on one widget and released on another, now and then with
+            # a key typed while the button is held.
+            button, key = rng.choice((1, 1, 2, 3)), ""
+            if rng.random() < 0.3:
+                key = "key --delay 0 %s " % rng.choice(KEYS)
+            self.add("mousemove %d %d mousedown %d %smousemove %d %d mouseup %d"
+                     % (self.point() + (button, key) + self.point() + (button,)))
         elif roll < 0.53:
             self.click(rng.choice((2, 3)))
         elif roll < 0.58:
