@@ -9,19 +9,18 @@ clicks, keys held long enough to repeat, and the About box opened and closed
 by mouse and by keyboard.
 
 After every batch the window works through its queue and then one click on
-the hexadecimal ">" must copy; each time the About box is to be opened within
-a batch, the window catches up first and then one click on "..." must open
-it. A click the window spends without acting fails the session at once, with
-the seed, the batch and the last events sent, so the batch can be replayed.
-The calculator must stay alive and answering, and its resident memory must
-not keep growing.
+the hexadecimal ">" must copy; and a click on "..." sent amid the input must
+have opened the About box once the window has caught up. A click the window
+spends without acting fails the session at once, with the seed, the batch and
+the last events sent, so the batch can be replayed. The calculator must stay
+alive and answering, and its resident memory must not keep growing.
 
 Usage: random_session.py PROGRAM [--seeds 1,2,3 | --seeds 1-10] [--batches N]
                          [--events N] [--sanitized]
 
-Each seed runs its own session of N batches; a soak takes many. A sanitized program keeps freed
-memory in quarantine, so its resident memory grows by design; its leak
-checker at exit stands in for the bound then."""
+Each seed runs its own session of N batches; a soak takes many. A sanitized
+program keeps freed memory in quarantine, so its resident memory grows by
+design; its leak checker at exit stands in for the bound then."""
 
 import argparse
 import os
@@ -39,9 +38,8 @@ KEYS = ["0", "1", "2", "5", "9", "KP_7", "a", "c", "f", "A", "F", "g", "z", "per
         "ctrl+c", "ctrl+v", "shift+a", "alt+1", "Home", "Insert", "exclam"]
 MODIFIERS = ["Shift_L", "Shift_R", "Control_L", "Control_R", "Alt_L", "Alt_R", "Super_L",
              "ISO_Level3_Shift"]
-# Keys that close the About box from the keyboard (not Escape, which quits when
-# the box has closed before the key comes), and keys worth holding down.
-ABOUT_KEYS = ["Return", "KP_Enter", "space"]
+# Keys that close the About box once it has the focus, and keys worth holding.
+ABOUT_KEYS = ["Return", "KP_Enter", "space", "Escape"]
 HELD_KEYS = ["1", "f", "plus", "BackSpace", "Return", "Shift_L", "Tab"]
 REPEAT_HOLD = 0.8  # seconds: past the server's autorepeat delay (660 ms), a few repeats
 BATCH_LIMIT = 300  # seconds the window may take to answer after a batch
