@@ -6,8 +6,9 @@
 
 using namespace FX;
 
-// One entry per identifier range; a key press with identifier 0 goes to
-// onKeyPress alone, so the inherited key handling never sees it.
+// One entry per identifier range; a key press or release with identifier 0
+// goes to onKeyPress or onKeyRelease alone, so the inherited key handling
+// never sees it.
 FXDEFMAP(AppWindow)
 AppWindowMap[] = {
     FXMAPFUNC(SEL_COMMAND, AppWindow::ID_ABOUT, AppWindow::onCmdAbout),
@@ -28,6 +29,7 @@ AppWindowMap[] = {
     FXMAPFUNC(SEL_CLIPBOARD_REQUEST, 0, AppWindow::onClipboardRequest),
     FXMAPFUNC(SEL_SELECTION_REQUEST, 0, AppWindow::onClipboardRequest),
     FXMAPFUNC(SEL_KEYPRESS, 0, AppWindow::onKeyPress),
+    FXMAPFUNC(SEL_KEYRELEASE, 0, AppWindow::onKeyRelease),
 };
 
 FXIMPLEMENT(AppWindow, FXMainWindow, AppWindowMap, ARRAYNUMBER(AppWindowMap))

@@ -112,6 +112,7 @@ public:
     long onCmdOperator(FX::FXObject*, FX::FXSelector, void*);
     long onClipboardRequest(FX::FXObject*, FX::FXSelector, void*);
     long onKeyPress(FX::FXObject*, FX::FXSelector, void*);
+    long onKeyRelease(FX::FXObject*, FX::FXSelector, void*);
 
     // How handing the clipboard over at quit ended.
     enum Handover {

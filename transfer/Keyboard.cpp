@@ -1,7 +1,8 @@
 // SPDX-FileCopyrightText: 2026 The Vyx calculator developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The keyboard: a fixed table turns key symbols into the keypad and operator
-// commands, so a key and a click take the same road; Escape quits.
+// commands, so a key and a click take the same road; Escape quits. Keys act
+// as they are pressed: their releases go nowhere.
 #include "AppWindow.h"
 
 #include <fxkeys.h>
@@ -90,4 +91,15 @@ long AppWindow::onKeyPress(FXObject*, FXSelector, void* ptr) {
         return 1;
     }
     return 0;
+}
+
+// Keys act as they are pressed, so their releases go nowhere: in particular
+// not to the widget with the keyboard focus, which is the button clicked last.
+// The toolkit's button takes the release of the space bar as the end of a
+// press of its own, even of a press made with the mouse that is still held:
+// it acts, forgets the press, and then ignores the mouse button's release,
+// which is what would end the toolkit's hold on the pointer for it. Every
+// later click, anywhere in the window, would then go to that button.
+long AppWindow::onKeyRelease(FXObject*, FXSelector, void*) {
+    return 1;
 }
