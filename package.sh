@@ -5,7 +5,7 @@
 # dependencies when missing), ready for:
 #   sudo apt-get install ./build-deb/vyx-calculator_*.deb
 # dpkg-buildpackage writes its results beside the source tree, so it builds a
-# clean copy of this tree, its source files (scripts/source-files.sh), in build-deb/:
+# clean copy of this tree, its source files (scripts/copy-sources.sh), in build-deb/:
 # nothing lands outside the clone and no earlier build is packaged.
 # Arguments go to dpkg-buildpackage; without any it makes the source and the
 # binary package, unsigned. DEB_BUILD_OPTIONS=nocheck skips the build-time tests.
@@ -18,7 +18,7 @@ out=build-deb
 tree=$out/vyx-calculator
 rm -rf "$out"
 mkdir -p "$tree"
-bash scripts/source-files.sh | tar --null --files-from=- -cf - | tar -xf - -C "$tree"
+bash scripts/copy-sources.sh "$tree"
 
 # The build-time tests' dependencies only when the tests run.
 profile=()

@@ -27,10 +27,10 @@ build_and_test() { # folder, cmake options...
 }
 
 echo "== Licence of every file"
-# The source files alone, as scripts/source-files.sh tells them: outside a
-# git clone the checker could not tell them from the build outputs.
+# The source files alone (scripts/copy-sources.sh): outside a git clone the
+# checker could not tell them from the build outputs.
 sources=$(mktemp -d)
-bash scripts/source-files.sh | tar --null --files-from=- -cf - | tar -xf - -C "$sources"
+bash scripts/copy-sources.sh "$sources"
 reuse --root "$sources" lint --quiet || { reuse --root "$sources" lint | tail -n 20; exit 1; }
 bash tests/packaging/check-copyright.sh "$sources"
 rm -rf "$sources"

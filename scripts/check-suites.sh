@@ -83,11 +83,10 @@ build_inside() { # system
 }
 
 check_suite() { # suite
-    local suite=$1 dir=$work/$1 tarball sys source built=no tests="-" lintian="-" autopkgtest="-"
+    local suite=$1 dir=$work/$1 tarball sys built=no tests="-" lintian="-" autopkgtest="-"
     rm -rf "$dir"
-    mkdir -p "$dir/out" "$dir/source/vyx-calculator"
-    (cd "$root" && bash scripts/source-files.sh) |
-        (cd "$root" && tar --null --files-from=- -cf -) | tar -xf - -C "$dir/source/vyx-calculator"
+    mkdir -p "$dir/out"
+    bash "$root/scripts/copy-sources.sh" "$dir/source/vyx-calculator"
     tarball=$(build_system "$suite") || { echo "$suite: no clean system could be made"; return 1; }
     sys=$dir/system
     mkdir -p "$sys"
