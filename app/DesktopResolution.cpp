@@ -20,7 +20,6 @@ const char* const KEY = "screenres";
 
 // The toolkit's own resolution stands for this many dots per inch.
 const double TOOLKIT_DPI = 96.0;
-const FXuint TOOLKIT_RESOLUTION = 100;
 
 // Half and five times the usual 96: the smallest text scaling desktops offer,
 // and beyond the largest scale they use (4×) with room for text scaling on
@@ -78,6 +77,10 @@ std::optional<FXuint> screenResolutionFromResources(const char* resources) {
     XrmDestroyDatabase(database);
     if (!dpi) return std::nullopt;
     return static_cast<FXuint>(std::lround(TOOLKIT_RESOLUTION * *dpi / TOOLKIT_DPI));
+}
+
+FXuint toolkitScreenResolution(FXApp& application) {
+    return application.reg().readUnsignedEntry(SECTION, KEY, TOOLKIT_RESOLUTION);
 }
 
 bool offerScreenResolution(FXRegistry& registry, FXuint resolution) {

@@ -10,6 +10,13 @@
 
 #include <optional>
 
+// The toolkit's screen resolution that stands for 96 dots per inch.
+constexpr FX::FXuint TOOLKIT_RESOLUTION = 100;
+
+// The screen resolution the application's fonts are made at: its registry's,
+// whether the user or the desktop set it.
+FX::FXuint toolkitScreenResolution(FX::FXApp& application);
+
 // The toolkit's screen resolution for the Xft.dpi in an X resource string
 // (as XResourceManagerString gives it; null when the display has none):
 // 100 × dpi ÷ 96, rounded. Nothing when there is no Xft.dpi, or when its value

@@ -3,18 +3,14 @@
 // The window's scale from the toolkit's screen resolution.
 #include "WindowScale.h"
 
+#include "DesktopResolution.h"
+
 #include <algorithm>
 #include <cmath>
 
 using namespace FX;
 
 namespace {
-
-// The toolkit's resolution that stands for 96 dots per inch, and the entry
-// its fonts read it from.
-const FXuint TOOLKIT_RESOLUTION = 100;
-const char* const SECTION = "SETTINGS";
-const char* const KEY = "screenres";
 
 // The scale stays within half and five times the 96-dpi window, the range of
 // desktop resolutions taken from Xft.dpi. A resolution the user wrote beyond it
@@ -39,7 +35,7 @@ WindowScale::WindowScale(FXuint screenResolution)
       lineWidth(std::max(1, roundHalfDown(factor))) {}
 
 WindowScale WindowScale::of(FXApp& application) {
-    return WindowScale(application.reg().readUnsignedEntry(SECTION, KEY, TOOLKIT_RESOLUTION));
+    return WindowScale(toolkitScreenResolution(application));
 }
 
 FXint WindowScale::operator()(FXint pixels) const {
