@@ -4,7 +4,6 @@
 (xclip) and typed on through XTEST (xdotool), on an X server of its own."""
 import os
 import random
-import signal
 import sys
 import threading
 import unittest
@@ -64,8 +63,7 @@ class Clipboard(EndToEnd):
 
         s.run = noticing_run
         result = []
-        os.kill(s.process.pid, signal.SIGSTOP)
-        try:
+        with s.stopped():
             s.press("5")
             s.click(s.copy[BINARY])
             s.press("...")
@@ -73,8 +71,6 @@ class Clipboard(EndToEnd):
             worker = threading.Thread(target=lambda: result.append(s.copied(HEXADECIMAL)))
             worker.start()
             started.wait(xsession.WAIT_LIMIT)
-        finally:
-            os.kill(s.process.pid, signal.SIGCONT)
         worker.join()
         s.run = run
         self.assertEqual(result, [b"0x00000005\0"])
