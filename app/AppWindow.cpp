@@ -54,9 +54,10 @@ AppWindow::~AppWindow() {
 void AppWindow::create() {
     FXMainWindow::create();
     show();
-    // The string type is registered with the display, so it is read only once
+    // The types are registered with the display, so they are known only once
     // the window exists.
     clipType = FXWindow::stringType;
+    registerTextTypes();
 }
 
 long AppWindow::onCmdAbout(FXObject*, FXSelector, void*) {

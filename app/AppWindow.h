@@ -131,10 +131,19 @@ public:
     // Rewrites the three display labels from the engine, and nothing else.
     void updateDisplays();
 
+    // How many names a copy is offered under.
+    enum { TEXT_TYPES = 5 };
+
 protected:
     // Sets the value from the text of the primary selection or, failing that,
     // the clipboard; the caller refreshes the displays.
     void pasteValue();
+    // The type paste asks the origin's owner for; 0 when it offers no text.
+    FX::FXDragType pasteType(FX::FXDNDOrigin origin) const;
+    // Registers the names a copy is offered under; needs the display.
+    void registerTextTypes();
+    // Whether a copy is offered under the type.
+    bool offersType(FX::FXDragType type) const;
 
     // Only for the class factory: no widgets, fonts or icons, so the pointers are
     // null and the destructor has nothing to delete.
@@ -152,4 +161,7 @@ protected:
     FX::FXFont* replacedFont = nullptr;  // the application's font before ours
     FX::FXToolTip* toolTip = nullptr;    // draws with normalFont, so goes with it; owned
     CalcEngine engine;                   // the calculator state
+
+    // The types a copy is offered under, UTF8_STRING first; known once created.
+    FX::FXDragType textTypes[TEXT_TYPES] = {};
 };

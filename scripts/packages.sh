@@ -29,6 +29,9 @@ TEST_PACKAGES+=(fonts-dejavu-core)
 # in a D-Bus session of its own (dbus-run-session).
 TEST_PACKAGES+=(xfce4-settings dbus-daemon)
 BENCH_PACKAGES+=(xfce4-settings dbus-daemon)
+# Copy and paste under a real Wayland compositor: headless sway, its Xwayland,
+# and wl-clipboard as the native Wayland programs.
+TEST_PACKAGES+=(sway xwayland wl-clipboard)
 # The package's own checks: Debian's linter and hardening check, and its
 # installed-package test in a throwaway system (scripts/autopkgtest.sh).
 AUTOPKGTEST_PACKAGES=(autopkgtest mmdebstrap uidmap)

@@ -9,15 +9,16 @@
 //
 // While the manager takes the text, the calculator is on its way out: this
 // waits on the display itself and picks out only the selection events, so no
-// click or key is handled any more, and answers the requests with the text and
-// zero byte that every paste gets. Everything else stays queued for the
-// toolkit, which ends without reading it.
+// click or key is handled any more, and answers the requests with exactly the
+// text, under the types every paste gets it as. Everything else stays queued
+// for the toolkit, which ends without reading it.
 #include "AppWindow.h"
 
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>
 #include <poll.h>
 
+#include <algorithm>
 #include <chrono>
 #include <vector>
 
@@ -32,13 +33,14 @@ namespace {
 constexpr std::chrono::milliseconds HANDOVER_LIMIT(1000);
 
 struct HandoverAtoms {
-    Atom clipboard, manager, saveTargets, targets, multiple, atomPair, utf8String;
+    Atom clipboard, manager, saveTargets, targets, multiple, atomPair;
 };
 
 struct HandoverSession {
     Display* display;
-    Window owner;         // the window that holds the clipboard and asks the manager
-    const FXString& text; // what every request gets, with its zero byte
+    Window owner;                // the window that holds the clipboard and asks the manager
+    const FXString& text;        // what every request gets
+    const FXDragType* textTypes; // the types the text is offered under
     HandoverAtoms atoms;
 };
 
@@ -48,19 +50,23 @@ Bool isSelectionEvent(Display*, XEvent* event, XPointer) {
 }
 
 // Puts one target's answer on the requestor's property; false for a target
-// the calculator does not give. The manager keeps the types offered here: the
-// text as UTF8_STRING too, which most programs ask for first, with the same
-// bytes (the displays hold ASCII alone) that a paste of either type gets.
+// the calculator does not give. The manager keeps the types offered here,
+// those of every copy, each with the same bytes (the displays hold ASCII
+// alone) that a paste of it gets.
 bool put(const HandoverSession& h, Window requestor, Atom target, Atom property) {
+    const FXDragType* types = h.textTypes;
+    const FXDragType* typesEnd = h.textTypes + AppWindow::TEXT_TYPES;
     if (target == h.atoms.targets) {
-        const Atom offered[] = {h.atoms.targets, h.atoms.multiple, h.atoms.utf8String, XA_STRING};
+        std::vector<Atom> offered = {h.atoms.targets, h.atoms.multiple};
+        offered.insert(offered.end(), types, typesEnd);
         XChangeProperty(h.display, requestor, property, XA_ATOM, 32, PropModeReplace,
-                        reinterpret_cast<const unsigned char*>(offered), 4);
+                        reinterpret_cast<const unsigned char*>(offered.data()),
+                        int(offered.size()));
         return true;
     }
-    if (target != XA_STRING && target != h.atoms.utf8String) return false;
+    if (std::find(types, typesEnd, target) == typesEnd) return false;
     XChangeProperty(h.display, requestor, property, target, 8, PropModeReplace,
-                    reinterpret_cast<const unsigned char*>(h.text.text()), h.text.length() + 1);
+                    reinterpret_cast<const unsigned char*>(h.text.text()), h.text.length());
     return true;
 }
 
@@ -150,11 +156,11 @@ AppWindow::Handover AppWindow::handOverClipboard() {
     const HandoverSession h = {display,
                                owner,
                                clipText,
+                               textTypes,
                                {clipboard, manager, XInternAtom(display, "SAVE_TARGETS", False),
                                 XInternAtom(display, "TARGETS", False),
                                 XInternAtom(display, "MULTIPLE", False),
-                                XInternAtom(display, "ATOM_PAIR", False),
-                                XInternAtom(display, "UTF8_STRING", False)}};
+                                XInternAtom(display, "ATOM_PAIR", False)}};
     // The window leaves the screen at once; it keeps the clipboard until it is
     // destroyed, after the manager has answered.
     hide();

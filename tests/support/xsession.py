@@ -16,9 +16,11 @@ import os
 import random
 import re
 import select
+import shutil
 import signal
 import subprocess
 import sys
+import tempfile
 import time
 
 TITLE = "Vyx Developer Calculator"
@@ -314,12 +316,14 @@ class Session:
         self.run("import", "-window", str(self.window), path)
 
     # -- clipboard and selection ------------------------------------------
-    def selection(self, name):
+    def selection(self, name, target=None):
         """The bytes another program gets from the selection ("clipboard" or
-        "primary") once the window has handled every input sent before."""
+        "primary"), asked for as the target (xclip's own choice, UTF8_STRING,
+        when none is named), once the window has handled every input sent
+        before."""
         if self.running():
             self.settle()
-        return self._selection(name)
+        return self._selection(name, target)
 
     def _selection(self, name, target=None):
         asked = ["-t", target] if target else []
@@ -339,16 +343,18 @@ class Session:
         assert self._selection("clipboard", "STRING") == text
         return text
 
-    def offer(self, name, data):
-        """Puts the bytes on the selection through xclip, which keeps running to
-        answer requests until another program takes the selection over."""
-        helper = subprocess.Popen(["xclip", "-i", "-quiet", "-selection", name],
+    def offer(self, name, data, target=None):
+        """Puts the bytes on the selection through xclip, offered as the target
+        alone when one is named, and xclip keeps running to answer requests
+        until another program takes the selection over."""
+        offered = ["-t", target] if target else []
+        helper = subprocess.Popen(["xclip", "-i", "-quiet", "-selection", name, *offered],
                                   stdin=subprocess.PIPE, stdout=subprocess.DEVNULL,
                                   stderr=subprocess.DEVNULL, env=self.env)
         self.helpers.append(helper)
         helper.stdin.write(data)
         helper.stdin.close()
-        wait_until(lambda: self._selection(name) == data, "xclip to hold the %s" % name)
+        wait_until(lambda: self._selection(name, target) == data, "xclip to hold the %s" % name)
 
     def copied(self, row, limit=None):
         """Clicks the ">" of the display row and gives what lands on the clipboard.
@@ -412,6 +418,72 @@ class Session:
                     helper.kill()
                 helper.wait(timeout=WAIT_LIMIT)
         self._stop_server()
+
+
+class WaylandSession(Session):
+    """The calculator under a real Wayland compositor, through its Xwayland:
+    sway with its headless backend, and the Wayland side reached with
+    wl-clipboard. sway tiles the window to its whole output, so the widgets
+    are found by the window's structure alone, as everywhere here. sway
+    refuses to run as root: then it runs as nobody, and lets root's programs
+    onto its Xwayland."""
+
+    def _start_server(self):
+        self.folder = tempfile.mkdtemp(prefix="vyx-sway-")
+        os.chmod(self.folder, 0o755)
+        runtime = os.path.join(self.folder, "run")
+        os.mkdir(runtime, 0o700)
+        ready = os.path.join(runtime, "displays")
+        run_as, let_in = [], ""
+        if os.geteuid() == 0:
+            os.chown(runtime, 65534, 65534)
+            run_as = ["setpriv", "--reuid=nobody", "--regid=nogroup", "--clear-groups"]
+            let_in = "xhost +si:localuser:root >/dev/null && "
+        config = os.path.join(self.folder, "config")
+        with open(config, "w") as f:
+            # Written once Xwayland takes our clients: its display, and the
+            # compositor's socket.
+            f.write("xwayland force\nexec sh -c '%secho \"$DISPLAY $XDG_RUNTIME_DIR/$WAYLAND_DISPLAY\""
+                    " >%s.new && mv %s.new %s'\n" % (let_in, ready, ready, ready))
+        environment = {"PATH": os.environ.get("PATH", "/usr/bin:/bin"), "HOME": self.folder,
+                       "XDG_RUNTIME_DIR": runtime, "WLR_BACKENDS": "headless",
+                       "WLR_LIBINPUT_NO_DEVICES": "1", "WLR_RENDERER": "pixman"}
+        if shutil.which("sway") is None:
+            raise CompositorMissing("sway is not installed")
+        self.xvfb = subprocess.Popen(run_as + ["sway", "-c", config], env=environment,
+                                     stdout=subprocess.DEVNULL, stderr=subprocess.PIPE,
+                                     start_new_session=True)
+        wait_until(lambda: os.path.exists(ready) or self.xvfb.poll() is not None,
+                   "sway and its Xwayland")
+        if self.xvfb.poll() is not None:
+            raise CompositorMissing("sway ended with %d: %s" % (
+                self.xvfb.returncode, self.xvfb.stderr.read().decode(errors="replace")[-600:]))
+        with open(ready) as f:
+            display, socket = f.read().split()
+        self.env = dict(os.environ, DISPLAY=display, WAYLAND_DISPLAY=socket)
+
+    def _stop_server(self):
+        if self.xvfb is not None:
+            os.killpg(self.xvfb.pid, signal.SIGTERM)
+            self.xvfb.wait(timeout=WAIT_LIMIT)
+            self.xvfb.stderr.close()
+            self.xvfb = None
+            shutil.rmtree(self.folder, ignore_errors=True)
+
+    def wayland_clipboard(self):
+        """What a native Wayland program pastes: wl-paste's bytes, b"" for none."""
+        return self.run("wl-paste", "--no-newline", check=False).stdout
+
+    def wayland_copy(self, text):
+        """Copies the text from a native Wayland program: wl-copy, which goes on
+        serving it in the background until the clipboard changes hands."""
+        subprocess.run(["wl-copy", text], env=self.env, stdin=subprocess.DEVNULL,
+                       stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL,
+                       timeout=COMMAND_TIMEOUT, check=True)
+
+
+class CompositorMissing(Exception):
+    """The compositor could not start on this machine at all."""
 
 
 class SilentOwner:

@@ -13,44 +13,47 @@ namespace {
 class Clipboard : public WindowTest {
 protected:
     // What a program asking for the clipboard receives, every byte of it.
-    std::string clipboard() {
+    std::string clipboard(FXDragType type = 0) {
         FXuchar* data = nullptr;
         FXuint size = 0;
-        if (!window->getDNDData(FROM_CLIPBOARD, window->clipType, data, size)) return "(none)";
+        if (!window->getDNDData(FROM_CLIPBOARD, type ? type : window->clipType, data, size))
+            return "(none)";
         std::string received(reinterpret_cast<const char*>(data), size);
         fxfree(reinterpret_cast<void**>(&data));
         return received;
     }
 };
 
-TEST_F(Clipboard, CopyOffersTheDisplaysTextAndOneZeroByte) {
-    using namespace std::string_literals;
+TEST_F(Clipboard, CopyOffersExactlyTheDisplaysTextUnderEveryTextTypeAndNothingElse) {
     click({"5"});
     press(AppWindow::ID_COPY_BIN);
-    EXPECT_EQ(clipboard(), "0000 0000 0000 0000 0000 0000 0000 0101\0"s);
+    EXPECT_EQ(clipboard(), "0000 0000 0000 0000 0000 0000 0000 0101");
 
     click({"AC", "1", "+/-"});
     press(AppWindow::ID_COPY_HEX);
-    EXPECT_EQ(clipboard(), "0xFFFFFFFF\0"s);
-
-    click({"AC", "4", "2"});
-    press(AppWindow::ID_COPY_DEC);
-    EXPECT_EQ(clipboard(), "42\0"s);
+    EXPECT_EQ(clipboard(), "0xFFFFFFFF");
 
     click({"AC", "2", ".", "5"});
     press(AppWindow::ID_COPY_DEC);
-    EXPECT_EQ(clipboard(), "2.5\0"s);
+    EXPECT_EQ(clipboard(), "2.5");
+
+    click({"AC", "4", "2"});
+    press(AppWindow::ID_COPY_DEC);
+    FXApp& app = testApplication();
+    for (const char* type :
+         {"UTF8_STRING", "STRING", "TEXT", "text/plain;charset=utf-8", "text/plain"})
+        EXPECT_EQ(clipboard(app.registerDragType(type)), "42") << type;
+    EXPECT_EQ(clipboard(app.registerDragType("image/png")), "(none)") << "a type never offered";
 }
 
 TEST_F(Clipboard, CopyIsASnapshotAndTouchesNothingElse) {
-    using namespace std::string_literals;
     click({"4", "2"});
     markDisplays();
     EXPECT_EQ(press(AppWindow::ID_COPY_DEC), 1);
     EXPECT_EQ(allShown(), "untouched | untouched | untouched");
     click({"7", "+"});
-    EXPECT_EQ(clipboard(), "42\0"s);
-    EXPECT_EQ(clipboard(), "42\0"s) << "every request gets the same answer";
+    EXPECT_EQ(clipboard(), "42");
+    EXPECT_EQ(clipboard(), "42") << "every request gets the same answer";
 }
 
 // With no primary selection on the display, paste reads the clipboard, which
