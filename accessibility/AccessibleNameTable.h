@@ -30,6 +30,9 @@ struct AccessibleNames {
         const char* name;
     };
 
+    // The class of the object the named messages go to: a dialog's buttons
+    // send other messages that may have the same numbers.
+    const FX::FXMetaClass* target;
     const ByLabel* labels;
     std::size_t labelCount;
     const BySelector* selectors;

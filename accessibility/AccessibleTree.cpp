@@ -68,6 +68,12 @@ bool isNumber(const std::string& text) {
     return end && *end == 0;
 }
 
+// Whether a widget sends the message to an object of the table's class.
+bool sendsTo(const FXWindow* widget, const AccessibleNames& names, FXSelector selector) {
+    const FXObject* target = widget->getTarget();
+    return widget->getSelector() == selector && target && target->isMemberOf(names.target);
+}
+
 bool isShell(const FXWindow* widget) {
     return widget->isMemberOf(FXMETACLASS(FXShell));
 }
@@ -198,13 +204,13 @@ std::string AccessibleTree::nameOf(FXWindow* widget, FXuint role) const {
     if (role == ROLE_PANEL) {
         const FXWindow* first = widget->getFirst();
         for (std::size_t i = 0; first && i < names.frameCount; i++)
-            if (names.frames[i].selector == first->getSelector()) return names.frames[i].name;
+            if (sendsTo(first, names, names.frames[i].selector)) return names.frames[i].name;
         return std::string();
     }
     if (!widget->isMemberOf(FXMETACLASS(FXLabel))) return std::string();
     const std::string label = trimmed(static_cast<FXLabel*>(widget)->getText());
     for (std::size_t i = 0; i < names.selectorCount; i++) {
-        if (names.selectors[i].selector != widget->getSelector()) continue;
+        if (!sendsTo(widget, names, names.selectors[i].selector)) continue;
         std::string name = names.selectors[i].name;
         if (isNumber(label)) name += ", " + label;
         return name;
