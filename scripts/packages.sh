@@ -2,7 +2,7 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # The Debian packages of each use, sourced by run.sh and test.sh.
 # The build folder is configured with its tests, so their libraries come too.
-BUILD_PACKAGES=(build-essential cmake pkgconf libfox-1.6-dev libgtest-dev python3)
+BUILD_PACKAGES=(build-essential cmake pkgconf libfox-1.6-dev libsystemd-dev libgtest-dev python3)
 RUN_PACKAGES=(xvfb xauth)
 # clang's own runtime (libFuzzer, the sanitizers) is packaged per clang
 # version: test.sh adds the one that matches the installed clang.
