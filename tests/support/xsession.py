@@ -526,7 +526,7 @@ class AccessibleSession(Session):
     def __init__(self, program, enabled=True, **options):
         super().__init__(program, **options)
         self.enabled = enabled
-        self.bus_daemon = self.launcher = None
+        self.bus_daemon = self.launcher = self.monitor = None
 
     def _start_server(self):
         super()._start_server()
@@ -545,6 +545,14 @@ class AccessibleSession(Session):
         if not address:
             raise AssertionError("the session bus did not start")
         self.env.update(DBUS_SESSION_BUS_ADDRESS=address, GSETTINGS_BACKEND="memory")
+        # Every message on the session bus is logged, from before the calculator starts.
+        self.messages = os.path.join(self.folder, "session-bus")
+        with open(self.messages, "w") as log:
+            self.monitor = subprocess.Popen(["dbus-monitor", "--address", address, "--profile"],
+                                            stdout=log, stderr=subprocess.DEVNULL,
+                                            start_new_session=True)
+        # Monitoring starts as the monitor gives up its names.
+        wait_until(lambda: "\tNameLost" in self._read(self.messages), "the bus monitor")
         self.start_accessibility_bus()
         self.enable(self.enabled)
 
@@ -561,16 +569,40 @@ class AccessibleSession(Session):
         # A call to the registry starts it, and its answer means it serves.
         self.applications()
 
+    @staticmethod
+    def _read(path):
+        with open(path) as f:
+            return f.read()
+
+    def session_calls(self):
+        """The calls the calculator made on the session bus, as (serial,
+        path, interface, member, answered), answered telling whether an
+        answer, or an error, was sent back."""
+        messages = [line.split("\t") for line in self._read(self.messages).splitlines()]
+        mine = self.connections(self.env["DBUS_SESSION_BUS_ADDRESS"])
+        answers = set((m[4], m[5]) for m in messages if m[0] in ("mr", "err"))
+        return [(m[2], m[5], m[6], m[7], (m[3], m[2]) in answers)
+                for m in messages if m[0] == "mc" and m[3] in mine]
+
+    def status_known(self):
+        """Returns once the calculator knows whether accessibility is on: it
+        has been answered the question it asks the session bus as it starts,
+        and its window has handled everything since."""
+        wait_until(lambda: [c for c in self.session_calls() if c[1:] == (
+            "/org/a11y/bus", "org.freedesktop.DBus.Properties", "GetAll", True)],
+                   "the calculator to learn whether accessibility is on")
+        self.settle()
+
     def stop_accessibility_bus(self):
         """Ends the accessibility bus with everything the launcher started."""
         os.killpg(self.launcher.pid, signal.SIGKILL)
         self.launcher.wait(timeout=WAIT_LIMIT)
         self.launcher = None
 
-    def enable(self, enabled, setting="IsEnabled"):
+    def enable(self, enabled):
         """Turns accessibility on or off, as a screen reader does at its start."""
         self.bus_call(None, "org.a11y.Bus", "/org/a11y/bus", "org.freedesktop.DBus.Properties.Set",
-                      "org.a11y.Status", setting, "<%s>" % str(enabled).lower())
+                      "org.a11y.Status", "IsEnabled", "<%s>" % str(enabled).lower())
 
     def bus_call(self, address, destination, path, method, *arguments):
         """gdbus's answer to a method call on the session bus, or on the bus at
@@ -602,16 +634,16 @@ class AccessibleSession(Session):
                                     "org.freedesktop.DBus.GetConnectionUnixProcessID", name)
             except BusError:
                 continue  # it left meanwhile
-            if int(re.search(r"(\d+)", pid).group(1)) == self.process.pid:
+            if int(re.search(r"(\d+),\)", pid).group(1)) == self.process.pid:
                 mine.append(name)
         return mine
 
     def _stop_server(self):
-        for process in (self.launcher, self.bus_daemon):
+        for process in (self.launcher, self.monitor, self.bus_daemon):
             if process is not None and process.poll() is None:
                 os.killpg(process.pid, signal.SIGKILL)
                 process.wait(timeout=WAIT_LIMIT)
-        self.launcher = self.bus_daemon = None
+        self.launcher = self.monitor = self.bus_daemon = None
         shutil.rmtree(self.folder, ignore_errors=True)
         super()._stop_server()
 
@@ -678,7 +710,9 @@ class ScreenReader:
                         self.process.returncode, pattern,
                         self.output.read().decode(errors="replace")[-600:]))
                 if time.monotonic() > deadline:
-                    raise AssertionError("Orca did not say %r; it said %r" % (pattern, said))
+                    heard = [line for line in self.lines if "EVENT MANAGER: Dequeued" in line]
+                    raise AssertionError("Orca did not say %r; it said %r after these events:\n%s"
+                                         % (pattern, said, "\n".join(heard[-12:])))
                 self.changed.wait(0.2)
 
     def close(self):
