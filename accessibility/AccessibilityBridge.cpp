@@ -5,9 +5,13 @@
 // them, and leaving again. Nothing it is sent changes the program but a click.
 #include "AccessibilityBridge.h"
 #include "Interfaces.h"
+#include "SdBusLoading.h"
 
 #include <X11/Xlib.h>
 
+#include <sys/stat.h>
+
+#include <cstdlib>
 #include <cstring>
 
 using namespace FX;
@@ -40,10 +44,23 @@ int listObjects(sd_bus*, const char*, void* self, char*** paths, sd_bus_error*) 
     return 0;
 }
 
+// A session bus is named in the environment or listens at the user's runtime
+// directory, the two places sd-bus looks.
+bool sessionBusPossible() {
+    const char* address = std::getenv("DBUS_SESSION_BUS_ADDRESS");
+    if (address && *address) return true;
+    const char* runtime = std::getenv("XDG_RUNTIME_DIR");
+    if (!runtime || !*runtime) return false;
+    struct stat socket {};
+    return stat((std::string(runtime) + "/bus").c_str(), &socket) == 0;
+}
+
 } // namespace
 
 AccessibilityBridge::AccessibilityBridge(ObservedApp& a, const AccessibleNames& names)
     : app(&a), widgets(&a, names), sessionPump(&a, this), accessibilityPump(&a, this) {
+    // Where no session bus can be, sd-bus is not even loaded.
+    if (!sessionBusPossible() || !loadSdBus()) return;
     watchSession();
     if (sessionPump.bus()) app->setObserver(this);
 }
