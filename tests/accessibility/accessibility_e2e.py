@@ -245,6 +245,8 @@ class Joining(OnTheBus):
                        if key != "DBUS_SESSION_BUS_ADDRESS"))
         s.settle()
         self.assertEqual(s.connections(), [], "a connection with no session bus")
+        with open("/proc/%d/maps" % s.process.pid) as maps:
+            self.assertNotIn("libsystemd", maps.read(), "a D-Bus library loaded for no bus")
 
 
 class MalformedCalls(OnTheBus):
