@@ -327,7 +327,11 @@ class ScreenReader(OnTheBus):
                             "the calculator to join as Orca starts")
         s.run("xdotool", "windowfocus", "--sync", str(s.window))
         said = orca.wait_for(xsession.TITLE + r"\b.*")
-        s.press("sqrt")
+        # Orca 43 keeps quiet about a click on a widget that it finds under the
+        # pointer with the focus already: it takes this one when the pointer
+        # has left, as a busy screen reader would.
+        with orca.held():
+            s.press("sqrt")
         said = orca.wait_for(r"sqrt\b.*", said)
         s.keys("Delete", "7", "plus", "5", "Return")
         orca.wait_for(r"12\b.*", said)

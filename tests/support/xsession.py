@@ -715,6 +715,16 @@ class ScreenReader:
                                          % (pattern, said, "\n".join(heard[-12:])))
                 self.changed.wait(0.2)
 
+    @contextlib.contextmanager
+    def held(self):
+        """Holds Orca still while the block runs: it then takes everything
+        late and at once, as a busy screen reader does."""
+        os.kill(self.process.pid, signal.SIGSTOP)
+        try:
+            yield
+        finally:
+            os.kill(self.process.pid, signal.SIGCONT)
+
     def close(self):
         if self.process.poll() is None:
             os.killpg(self.process.pid, signal.SIGKILL)
