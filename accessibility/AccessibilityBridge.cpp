@@ -59,10 +59,16 @@ bool sessionBusPossible() {
 
 AccessibilityBridge::AccessibilityBridge(ObservedApp& a, const AccessibleNames& names)
     : app(&a), widgets(&a, names), sessionPump(&a, this), accessibilityPump(&a, this) {
-    // Where no session bus can be, sd-bus is not even loaded.
-    if (!sessionBusPossible() || !loadSdBus()) return;
-    watchSession();
-    if (sessionPump.bus()) app->setObserver(this);
+    app->setObserver(this);
+}
+
+// Once the window is drawn: the start-up the user waits for has no part in
+// it. Where no session bus can be, sd-bus is not even loaded, and the
+// application is left with no observer.
+void AccessibilityBridge::start() {
+    started = true;
+    if (sessionBusPossible() && loadSdBus()) watchSession();
+    if (!sessionPump.bus()) app->setObserver(nullptr);
 }
 
 AccessibilityBridge::~AccessibilityBridge() {
@@ -306,6 +312,10 @@ bool AccessibilityBridge::beforeEvent(FXRawEvent& event) {
 }
 
 void AccessibilityBridge::afterEvent(FXRawEvent& event) {
+    if (!started) {
+        if (event.xany.type == Expose) start();
+        return;
+    }
     if (!accessibilityPump.bus()) return;
     const int type = event.xany.type;
     refresh(type == KeyPress ? CAUSE_KEY : type == ButtonPress ? CAUSE_POINTER : CAUSE_OTHER);
