@@ -231,12 +231,15 @@ int AccessibilityBridge::onRegistryOwner(sd_bus_message* signal, void* self, sd_
     const char *name = nullptr, *before = nullptr, *after = nullptr;
     if (sd_bus_message_read(signal, "sss", &name, &before, &after) < 0) return 0;
     if (std::strcmp(name, REGISTRY) != 0) return 0;
+    // A registry that appears answers the Embed that started it, if one is
+    // waiting; one that goes takes the application's place with it, and the
+    // next one is asked again (which starts it, as any caller would).
+    if (*after) return 0;
     bridge.embedded = false;
+    bridge.embedAsked = false;
     bridge.desktopName.clear();
     bridge.desktopPath.clear();
     bridge.keysStalled = false;
-    // A registry that comes back embeds the application again.
-    if (*after) bridge.embedAsked = false;
     return 0;
 }
 
