@@ -113,8 +113,11 @@ void AccessibilityBridge::serve(BusPump& pump) {
     settle();
 }
 
+// A lost accessibility bus is not looked for again until a new bus launcher
+// or a new status says there is one: asking the old launcher would only give
+// the dead bus's address again, round after round.
 void AccessibilityBridge::settle() {
-    if (lost) leave();
+    if (lost && accessibilityPump.bus()) leave();
     if (!wanted) {
         if (accessibilityPump.bus()) leave();
         return;
@@ -190,7 +193,6 @@ void AccessibilityBridge::leave() {
         sd_bus_close(bus);
         sd_bus_unref(bus);
     }
-    lost = false;
     embedAsked = false;
     embedded = false;
     announce = false;
