@@ -59,10 +59,16 @@ bool sessionBusPossible() {
 
 AccessibilityBridge::AccessibilityBridge(ObservedApp& a, const AccessibleNames& names)
     : app(&a), widgets(&a, names), sessionPump(&a, this), accessibilityPump(&a, this) {
-    // Where no session bus can be, sd-bus is not even loaded.
-    if (!sessionBusPossible() || !loadSdBus()) return;
-    watchSession();
-    if (sessionPump.bus()) app->setObserver(this);
+    app->setObserver(this);
+}
+
+// Once the window is drawn: the start-up the user waits for has no part in
+// it. Where no session bus can be, sd-bus is not even loaded, and the
+// application is left with no observer.
+void AccessibilityBridge::start() {
+    started = true;
+    if (sessionBusPossible() && loadSdBus()) watchSession();
+    if (!sessionPump.bus()) app->setObserver(nullptr);
 }
 
 AccessibilityBridge::~AccessibilityBridge() {
@@ -107,8 +113,11 @@ void AccessibilityBridge::serve(BusPump& pump) {
     settle();
 }
 
+// A lost accessibility bus is not looked for again until a new bus launcher
+// or a new status says there is one: asking the old launcher would only give
+// the dead bus's address again, round after round.
 void AccessibilityBridge::settle() {
-    if (lost) leave();
+    if (lost && accessibilityPump.bus()) leave();
     if (!wanted) {
         if (accessibilityPump.bus()) leave();
         return;
@@ -184,7 +193,6 @@ void AccessibilityBridge::leave() {
         sd_bus_close(bus);
         sd_bus_unref(bus);
     }
-    lost = false;
     embedAsked = false;
     embedded = false;
     announce = false;
@@ -225,12 +233,15 @@ int AccessibilityBridge::onRegistryOwner(sd_bus_message* signal, void* self, sd_
     const char *name = nullptr, *before = nullptr, *after = nullptr;
     if (sd_bus_message_read(signal, "sss", &name, &before, &after) < 0) return 0;
     if (std::strcmp(name, REGISTRY) != 0) return 0;
+    // A registry that appears answers the Embed that started it, if one is
+    // waiting; one that goes takes the application's place with it, and the
+    // next one is asked again (which starts it, as any caller would).
+    if (*after) return 0;
     bridge.embedded = false;
+    bridge.embedAsked = false;
     bridge.desktopName.clear();
     bridge.desktopPath.clear();
     bridge.keysStalled = false;
-    // A registry that comes back embeds the application again.
-    if (*after) bridge.embedAsked = false;
     return 0;
 }
 
@@ -306,6 +317,10 @@ bool AccessibilityBridge::beforeEvent(FXRawEvent& event) {
 }
 
 void AccessibilityBridge::afterEvent(FXRawEvent& event) {
+    if (!started) {
+        if (event.xany.type == Expose) start();
+        return;
+    }
     if (!accessibilityPump.bus()) return;
     const int type = event.xany.type;
     refresh(type == KeyPress ? CAUSE_KEY : type == ButtonPress ? CAUSE_POINTER : CAUSE_OTHER);

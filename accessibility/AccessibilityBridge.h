@@ -17,8 +17,9 @@
 
 class AccessibilityBridge : public EventObserver, public BusPump::Client {
 public:
-    // Starts watching the session bus for the desktop's accessibility status,
-    // without waiting for any answer; with no session bus it does nothing.
+    // Once the window is first drawn, starts watching the session bus for the
+    // desktop's accessibility status, without waiting for any answer; with no
+    // session bus it does nothing.
     AccessibilityBridge(ObservedApp& app, const AccessibleNames& names);
     ~AccessibilityBridge() override;
     AccessibilityBridge(const AccessibilityBridge&) = delete;
@@ -42,6 +43,7 @@ public:
 
 private:
     // Session bus: whether assistive programs are wanted, and where their bus is.
+    void start();
     void watchSession();
     void askStatus();
     void askAddress();
@@ -67,8 +69,9 @@ private:
     FX::FXint chooseFocus(Cause cause, bool valuesChanged);
     void signalChanges(const std::vector<AccessibleNode>& before);
     void announceWindow();
-    void emit(FX::FXint index, const char* interface, const char* member, const char* detail,
-              FX::FXint detail1, FX::FXint detail2, char type, const void* value);
+    void emit(const std::string& path, const char* interface, const char* member,
+              const char* detail, FX::FXint detail1, FX::FXint detail2, char type,
+              const void* value);
     bool forwardKey(const FX::FXRawEvent& event);
 
     ObservedApp* app;
@@ -76,7 +79,8 @@ private:
     std::vector<AccessibleNode> shown; // the walk the bus was last told about
     BusPump sessionPump;
     BusPump accessibilityPump;
-    bool wanted = false; // the desktop says assistive programs are on
+    bool started = false; // the window has been drawn once
+    bool wanted = false;  // the desktop says assistive programs are on
     bool addressAsked = false;
     bool lost = false; // the accessibility bus went away
     bool embedAsked = false;

@@ -169,8 +169,11 @@ void AccessibleTree::readWidget(AccessibleNode& node) const {
         showing = up->shown();
     node.set(A11Y_VISIBLE, widget->shown());
     node.set(A11Y_SHOWING, showing);
-    node.set(A11Y_ENABLED, widget->isEnabled());
-    node.set(A11Y_SENSITIVE, widget->isEnabled());
+    // The toolkit enables only the widgets that take input; a window or a
+    // frame is never disabled, so it counts as enabled.
+    const bool enabled = widget->isEnabled() || widget->isMemberOf(FXMETACLASS(FXComposite));
+    node.set(A11Y_ENABLED, enabled);
+    node.set(A11Y_SENSITIVE, enabled);
     node.set(A11Y_FOCUSABLE, widget->canFocus());
     switch (node.role) {
     case ROLE_FRAME:

@@ -94,15 +94,14 @@ FXint AccessibilityBridge::chooseFocus(Cause cause, bool valuesChanged) {
     return chosen < 0 ? window : chosen;
 }
 
-void AccessibilityBridge::emit(FXint index, const char* interface, const char* member,
+void AccessibilityBridge::emit(const std::string& path, const char* interface, const char* member,
                                const char* detail, FXint detail1, FXint detail2, char type,
                                const void* value) {
     sd_bus* bus = accessibilityPump.bus();
     if (!bus) return;
-    const std::string path = index >= 0 ? widgets.pathOf(index) : pathOfId(detail2);
     sd_bus_message* signal = nullptr;
     int r = sd_bus_message_new_signal(bus, &signal, path.c_str(), interface, member);
-    if (r >= 0) r = sd_bus_message_append(signal, "sii", detail, detail1, index >= 0 ? detail2 : 0);
+    if (r >= 0) r = sd_bus_message_append(signal, "sii", detail, detail1, detail2);
     if (r >= 0) {
         switch (type) {
         case 's':
@@ -142,22 +141,21 @@ void AccessibilityBridge::signalChanges(const std::vector<AccessibleNode>& befor
         for (FXint child : prior.children) {
             if (is.count(before[child].id) && now[is.at(before[child].id)].parent == i) continue;
             const std::string path = pathOfId(before[child].id);
-            emit(i, EVENT_OBJECT, "ChildrenChanged", "remove", before[child].indexInParent, 0, 'r',
-                 &path);
+            emit(widgets.pathOf(i), EVENT_OBJECT, "ChildrenChanged", "remove",
+                 before[child].indexInParent, 0, 'r', &path);
             if (now[i].role == ROLE_APPLICATION)
-                emit(-1, EVENT_WINDOW, "Destroy", "", 0, static_cast<FXint>(before[child].id), 'i',
-                     nullptr);
+                emit(path, EVENT_WINDOW, "Destroy", "", 0, 0, 'i', nullptr);
         }
         for (FXint child : now[i].children) {
             auto known = was.find(now[child].id);
             if (known != was.end() && before[known->second].parent == old->second) continue;
             const std::string path = widgets.pathOf(child);
-            emit(i, EVENT_OBJECT, "ChildrenChanged", "add", now[child].indexInParent, 0, 'r',
-                 &path);
+            emit(widgets.pathOf(i), EVENT_OBJECT, "ChildrenChanged", "add",
+                 now[child].indexInParent, 0, 'r', &path);
             if (now[i].role == ROLE_APPLICATION) {
-                emit(child, EVENT_WINDOW, "Create", "", 0, 0, 'i', nullptr);
+                emit(widgets.pathOf(child), EVENT_WINDOW, "Create", "", 0, 0, 'i', nullptr);
                 if (now[child].has(A11Y_ACTIVE))
-                    emit(child, EVENT_WINDOW, "Activate", "", 0, 0, 'i', nullptr);
+                    emit(widgets.pathOf(child), EVENT_WINDOW, "Activate", "", 0, 0, 'i', nullptr);
             }
         }
     }
@@ -167,11 +165,11 @@ void AccessibilityBridge::signalChanges(const std::vector<AccessibleNode>& befor
         if (old == was.end()) continue;
         const AccessibleNode& prior = before[old->second];
         if (prior.name != now[i].name)
-            emit(i, EVENT_OBJECT, "PropertyChange", "accessible-name", 0, 0, 's',
+            emit(widgets.pathOf(i), EVENT_OBJECT, "PropertyChange", "accessible-name", 0, 0, 's',
                  now[i].name.c_str());
         if (prior.description != now[i].description)
-            emit(i, EVENT_OBJECT, "PropertyChange", "accessible-description", 0, 0, 's',
-                 now[i].description.c_str());
+            emit(widgets.pathOf(i), EVENT_OBJECT, "PropertyChange", "accessible-description", 0, 0,
+                 's', now[i].description.c_str());
     }
 
     for (FXint i = 0; i < static_cast<FXint>(now.size()); i++) {
@@ -182,8 +180,9 @@ void AccessibilityBridge::signalChanges(const std::vector<AccessibleNode>& befor
             const bool on = now[i].has(state.state);
             if (prior.has(state.state) == on) continue;
             if (state.state == A11Y_ACTIVE && now[i].parent == 0)
-                emit(i, EVENT_WINDOW, on ? "Activate" : "Deactivate", "", 0, 0, 'i', nullptr);
-            emit(i, EVENT_OBJECT, "StateChanged", state.name, on, 0, 'i', nullptr);
+                emit(widgets.pathOf(i), EVENT_WINDOW, on ? "Activate" : "Deactivate", "", 0, 0, 'i',
+                     nullptr);
+            emit(widgets.pathOf(i), EVENT_OBJECT, "StateChanged", state.name, on, 0, 'i', nullptr);
         }
     }
 
@@ -192,10 +191,11 @@ void AccessibilityBridge::signalChanges(const std::vector<AccessibleNode>& befor
     const FXuint oldId = oldFocus >= 0 ? before[oldFocus].id : 0;
     const FXuint newId = newFocus >= 0 ? now[newFocus].id : 0;
     if (oldFocus >= 0 && (newFocus < 0 || oldId != newId) && is.count(oldId))
-        emit(is.at(oldId), EVENT_OBJECT, "StateChanged", "focused", 0, 0, 'i', nullptr);
+        emit(widgets.pathOf(is.at(oldId)), EVENT_OBJECT, "StateChanged", "focused", 0, 0, 'i',
+             nullptr);
     if (newFocus >= 0 && (oldFocus < 0 || oldId != newId)) {
-        emit(newFocus, EVENT_OBJECT, "StateChanged", "focused", 1, 0, 'i', nullptr);
-        emit(newFocus, EVENT_FOCUS, "Focus", "", 0, 0, 'i', nullptr);
+        emit(widgets.pathOf(newFocus), EVENT_OBJECT, "StateChanged", "focused", 1, 0, 'i', nullptr);
+        emit(widgets.pathOf(newFocus), EVENT_FOCUS, "Focus", "", 0, 0, 'i', nullptr);
     }
 }
 
@@ -204,10 +204,10 @@ void AccessibilityBridge::signalChanges(const std::vector<AccessibleNode>& befor
 void AccessibilityBridge::announceWindow() {
     const FXint window = widgets.activeWindow();
     if (window < 0) return;
-    emit(window, EVENT_WINDOW, "Activate", "", 0, 0, 'i', nullptr);
-    emit(window, EVENT_OBJECT, "StateChanged", "active", 1, 0, 'i', nullptr);
+    emit(widgets.pathOf(window), EVENT_WINDOW, "Activate", "", 0, 0, 'i', nullptr);
+    emit(widgets.pathOf(window), EVENT_OBJECT, "StateChanged", "active", 1, 0, 'i', nullptr);
     if (focus >= 0) {
-        emit(focus, EVENT_OBJECT, "StateChanged", "focused", 1, 0, 'i', nullptr);
-        emit(focus, EVENT_FOCUS, "Focus", "", 0, 0, 'i', nullptr);
+        emit(widgets.pathOf(focus), EVENT_OBJECT, "StateChanged", "focused", 1, 0, 'i', nullptr);
+        emit(widgets.pathOf(focus), EVENT_FOCUS, "Focus", "", 0, 0, 'i', nullptr);
     }
 }

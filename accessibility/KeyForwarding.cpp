@@ -68,10 +68,12 @@ bool AccessibilityBridge::forwardKey(const FXRawEvent& event) {
         bus, &call, "org.a11y.atspi.Registry", "/org/a11y/atspi/registry/deviceeventcontroller",
         "org.a11y.atspi.DeviceEventController", "NotifyListenersSync");
     if (r >= 0)
-        r = sd_bus_message_append(call, "(uiuuisb)", type == KeyPress ? KEY_PRESSED : KEY_RELEASED,
-                                  static_cast<FXint>(symbol), static_cast<FXuint>(key.keycode),
-                                  static_cast<FXuint>(key.state), static_cast<FXint>(key.time),
-                                  string, isText);
+        // The registry reads the key code and the modifiers as 16-bit numbers,
+        // whatever its own interface description says; so do libatspi and Qt.
+        r = sd_bus_message_append(call, "(uinnisb)", type == KeyPress ? KEY_PRESSED : KEY_RELEASED,
+                                  static_cast<FXint>(symbol), static_cast<int16_t>(key.keycode),
+                                  static_cast<int16_t>(key.state & 0xFFFF),
+                                  static_cast<FXint>(key.time & 0x7FFFFFFF), string, isText);
     if (r >= 0) r = sd_bus_call_async(bus, &slot, call, onKeyAnswer, &answer, KEY_WAIT_USEC);
     sd_bus_message_unref(call);
     if (r < 0) return false;
