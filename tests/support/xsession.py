@@ -526,7 +526,7 @@ class AccessibleSession(Session):
     def __init__(self, program, enabled=True, **options):
         super().__init__(program, **options)
         self.enabled = enabled
-        self.bus_daemon = self.launcher = self.monitor = None
+        self.bus_daemon = self.launcher = self.monitor = self.folder = None
 
     def _start_server(self):
         super()._start_server()
@@ -644,7 +644,8 @@ class AccessibleSession(Session):
                 os.killpg(process.pid, signal.SIGKILL)
                 process.wait(timeout=WAIT_LIMIT)
         self.launcher = self.monitor = self.bus_daemon = None
-        shutil.rmtree(self.folder, ignore_errors=True)
+        if self.folder:
+            shutil.rmtree(self.folder, ignore_errors=True)
         super()._stop_server()
 
 
