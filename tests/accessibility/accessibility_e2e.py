@@ -208,9 +208,12 @@ class Events(OnTheBus):
         s.keys("Delete", "6", "plus", "3", "Return")
         wait("object:state-changed:focused", displays[HEXADECIMAL])
         wait("object:property-change:accessible-name", displays[HEXADECIMAL], 0, "0x00000009")
-        # The names the client library keeps from the events are the texts shown.
-        for row in (BINARY, HEXADECIMAL, DECIMAL):
-            self.assertEqual(displays[row].get_name().encode(), s.copied(row))
+        # The names the client library keeps from the events are the texts
+        # shown, once the event of each text has come.
+        for row, display in enumerate(displays):
+            text = s.copied(row).decode()
+            wait("object:property-change:accessible-name", display, 0, text)
+            self.assertEqual(display.get_name(), text)
         s.run("xdotool", "windowfocus", "--sync", str(s.root))
         wait("window:deactivate", frame, 0)
         wait("object:state-changed:active", frame, 0)
