@@ -94,6 +94,8 @@ class CopyNotTaken(AssertionError):
 class Session:
     """A private X server with the calculator running on it."""
 
+    park = PARK  # where the pointer rests between clicks
+
     def __init__(self, program, wrapper=(), window_limit=WAIT_LIMIT):
         self.program = program
         self.wrapper = list(wrapper)      # a command the program runs under, such as valgrind
@@ -160,6 +162,9 @@ class Session:
 
     def _start_program(self):
         """Starts the calculator and waits for its window; false if it ended first."""
+        # Untitled windows the server shows already are not the program's
+        # tooltips: a compositor's own, say.
+        self.others = set(self._untitled())
         self.process = subprocess.Popen(self.wrapper + [self.program], env=self.env)
         self.window = wait_until(
             lambda: self.find_window(TITLE) or self.process.poll() is not None,
@@ -215,7 +220,7 @@ class Session:
         before: the pointer leaves any widget, so a tooltip it brought up goes,
         and an About box that input left open is closed with its one button's
         key, since while it is open the main window ignores clicks."""
-        self.run("xdotool", "mousemove", str(PARK[0]), str(PARK[1]))
+        self.run("xdotool", "mousemove", *map(str, self.park))
         self.settle(limit)
         wait_until(lambda: not self._tooltips(), "the tooltip to go")
         box = self.find_window(ABOUT_TITLE)
@@ -224,11 +229,14 @@ class Session:
             self.run("xdotool", "key", "Return")
             wait_until(lambda: self.find_window(ABOUT_TITLE) is None, "the About box to close")
 
+    def _untitled(self):
+        """The top-level windows on show that have no title, the root among them."""
+        return self.run("xdotool", "search", "--onlyvisible", "--maxdepth", "1", "--name",
+                        "^$", check=False).stdout.split()
+
     def _tooltips(self):
         """The program's top-level windows on show that have no title: tooltips."""
-        shown = self.run("xdotool", "search", "--onlyvisible", "--maxdepth", "1", "--name",
-                         "^$", check=False).stdout.split()
-        return [wid for wid in shown if int(wid) != self.root]
+        return [wid for wid in self._untitled() if wid not in self.others]
 
     # -- X helpers ---------------------------------------------------------
     def run(self, *command, stdin=None, check=True, timeout=COMMAND_TIMEOUT):
@@ -287,7 +295,7 @@ class Session:
         # it already rests on the spot. The server takes XTEST input in order.
         # The pointer leaves at once, so it brings up no tooltip.
         self.run("xdotool", "mousemove", str(x), str(y), "click", "1",
-                 "mousemove", str(PARK[0]), str(PARK[1]))
+                 "mousemove", *map(str, self.park))
 
     def press(self, *labels):
         for label in labels:
@@ -427,6 +435,9 @@ class WaylandSession(Session):
     are found by the window's structure alone, as everywhere here. sway
     refuses to run as root: then it runs as nobody, and lets root's programs
     onto its Xwayland."""
+
+    # The window fills the output but for the compositor's title bar above it.
+    park = (0, 0)
 
     def _start_server(self):
         self.folder = tempfile.mkdtemp(prefix="vyx-sway-")
