@@ -208,6 +208,14 @@ class Events(OnTheBus):
         s.keys("Delete", "6", "plus", "3", "Return")
         wait("object:state-changed:focused", displays[HEXADECIMAL])
         wait("object:property-change:accessible-name", displays[HEXADECIMAL], 0, "0x00000009")
+        # It stays there while a screen reader takes the keyboard for a key
+        # of its own and gives it back, until the next key's text has come.
+        since = len(heard)
+        s.run(os.path.join(xsession.TOOLS, "keyboard_grab"))
+        s.keys("1")
+        wait("object:property-change:accessible-name", displays[HEXADECIMAL], 0, "0x00000091")
+        self.assertEqual([path for kind, path, detail, _ in heard[since:] if kind.endswith(
+            ":focused") and detail and path != displays[HEXADECIMAL].path], [])
         # The names the client library keeps from the events are the texts
         # shown, once the event of each text has come.
         for row, display in enumerate(displays):
