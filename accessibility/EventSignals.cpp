@@ -76,12 +76,14 @@ void AccessibilityBridge::refresh(Cause cause) {
 // keys go to the window, not to the button clicked last, and what they change
 // shows in the display of the current base, the window's checked radio
 // button, which then holds the accessible focus so that its changes are read.
-// A click, or any move of the toolkit's focus, gives the focus back.
+// A click, or any move of the toolkit's focus, gives the focus back. While no
+// window of ours is active, as while a screen reader grabs the keyboard for
+// one of its own keys, there is no toolkit focus to follow: typing goes on.
 FXint AccessibilityBridge::chooseFocus(Cause cause, bool valuesChanged) {
     const FXint window = widgets.activeWindow();
     const FXint toolkit = widgets.toolkitFocus(window);
     FXWindow* toolkitWidget = toolkit >= 0 ? widgets.nodes()[toolkit].widget : nullptr;
-    if (toolkitWidget != lastToolkitFocus) {
+    if (window >= 0 && toolkitWidget != lastToolkitFocus) {
         lastToolkitFocus = toolkitWidget;
         typing = false;
     }
