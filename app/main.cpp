@@ -1,11 +1,14 @@
 // SPDX-FileCopyrightText: 2026 The Vyx calculator developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Program entry: one application, one calculator window, one event loop.
+// Program entry: one application, one calculator window, one event loop, and
+// the accessibility bridge beside the window.
+#include "AccessibilityBridge.h"
+#include "AccessibleNames.h"
 #include "AppWindow.h"
 #include "DesktopResolution.h"
 
 int main(int argc, char** argv) {
-    FX::FXApp application("Calculator", "Vyx");
+    ObservedApp application("Calculator", "Vyx");
     application.init(argc, argv, true);
     // Before the window makes its fonts, which take their size from it.
     followDesktopResolution(application);
@@ -13,5 +16,7 @@ int main(int argc, char** argv) {
     // application object goes at the end of main.
     new AppWindow(&application);
     application.create();
+    // It reads the window, so it goes before the window does.
+    AccessibilityBridge bridge(application, calculatorAccessibleNames());
     return application.run();
 }

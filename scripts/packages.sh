@@ -2,7 +2,7 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # The Debian packages of each use, sourced by run.sh and test.sh.
 # The build folder is configured with its tests, so their libraries come too.
-BUILD_PACKAGES=(build-essential cmake pkgconf libfox-1.6-dev libgtest-dev python3)
+BUILD_PACKAGES=(build-essential cmake pkgconf libfox-1.6-dev libsystemd-dev libgtest-dev python3)
 RUN_PACKAGES=(xvfb xauth)
 # clang's own runtime (libFuzzer, the sanitizers) is packaged per clang
 # version: test.sh adds the one that matches the installed clang.
@@ -29,6 +29,10 @@ TEST_PACKAGES+=(fonts-dejavu-core)
 # in a D-Bus session of its own (dbus-run-session).
 TEST_PACKAGES+=(xfce4-settings dbus-daemon)
 BENCH_PACKAGES+=(xfce4-settings dbus-daemon)
+# The accessibility bus and what reads it: at-spi2-core's bus and registry in
+# the tests' own D-Bus session, its client library from Debian's Python, and
+# Debian's screen reader, Orca; gdbus sets the session's accessibility status.
+TEST_PACKAGES+=(at-spi2-core python3-gi gir1.2-atspi-2.0 orca libglib2.0-bin)
 # Copy and paste under a real Wayland compositor: headless sway, its Xwayland,
 # and wl-clipboard as the native Wayland programs.
 TEST_PACKAGES+=(sway xwayland wl-clipboard)

@@ -4,7 +4,8 @@
 # Checks the Debian package that dpkg-buildpackage made, as apt would get it:
 # the installed files plus Debian's changelog, copyright and lintian
 # overrides, the version of the newest debian/changelog entry, dependencies
-# worked out from the libraries the program links (X and fontconfig; the
+# worked out from the libraries the program links (X and fontconfig; sd-bus, which
+# the program loads only where a session bus runs, is named by hand; the
 # toolkit and the C++ runtime are linked in, and the toolkit's source is
 # named in Built-Using), and a stripped program.
 # Usage: check-package.sh SOURCE_DIR DEB
@@ -29,7 +30,7 @@ fi
 version=$(dpkg-parsechangelog -l "$src/debian/changelog" -S Version)
 [ "$(field Version)" = "$version" ] || fail "Version is '$(field Version)', not $version"
 depends=$(field Depends)
-for lib in libc6 libx11-6 libxft2 libfontconfig1; do
+for lib in libc6 libx11-6 libxft2 libfontconfig1 libsystemd0; do
     grep -Eq "(^|, )$lib( |,|$)" <<<"$depends" || fail "Depends lacks $lib: '$depends'"
 done
 # Depending on the packages of what is linked in would install what the

@@ -21,9 +21,12 @@ import signal
 import subprocess
 import sys
 import tempfile
+import threading
 import time
+import tty
 
 TITLE = "Vyx Developer Calculator"
+APPLICATION = "Calculator"  # the program's name on the accessibility bus
 ABOUT_TITLE = "About Vyx Calculator"
 COMMAND_TIMEOUT = 20  # seconds any single helper program may take
 WAIT_LIMIT = 20       # seconds a condition may take to come true
@@ -153,19 +156,20 @@ class Session:
             self._stop_server()
         raise AssertionError("no server kept taking clients")
 
-    def restart(self):
-        """Starts the calculator again on the same server, once it has ended."""
+    def restart(self, env=None):
+        """Starts the calculator again on the same server, once it has ended,
+        in the session's environment or the one given."""
         assert self.process is None, "the calculator still runs"
-        if not self._start_program():
+        if not self._start_program(env):
             raise AssertionError("the calculator ended with %d before its window appeared"
                                  % self.process.returncode)
 
-    def _start_program(self):
+    def _start_program(self, env=None):
         """Starts the calculator and waits for its window; false if it ended first."""
         # Untitled windows the server shows already are not the program's
         # tooltips: a compositor's own, say.
         self.others = set(self._untitled())
-        self.process = subprocess.Popen(self.wrapper + [self.program], env=self.env)
+        self.process = subprocess.Popen(self.wrapper + [self.program], env=env or self.env)
         self.window = wait_until(
             lambda: self.find_window(TITLE) or self.process.poll() is not None,
             "the calculator window", self.window_limit)
@@ -528,3 +532,223 @@ class SilentOwner:
             assert line, "the silent owner ended"
             self.seen.append(tuple(line.decode().split()[1:]))
         return list(self.seen)
+
+
+class AccessibleSession(Session):
+    """The calculator in a desktop session as a screen reader finds it: a D-Bus
+    session bus of its own, on which at-spi2-core's launcher starts the
+    accessibility bus and its registry. The launcher keeps its settings in
+    memory, so that turning accessibility on here touches no one's desktop.
+    The calculator starts once accessibility is on, unless told otherwise."""
+
+    def __init__(self, program, enabled=True, **options):
+        super().__init__(program, **options)
+        self.enabled = enabled
+        self.bus_daemon = self.launcher = self.monitor = self.folder = None
+
+    def _start_server(self):
+        super()._start_server()
+        # The buses' sockets go to a folder of the session's own.
+        self.folder = tempfile.mkdtemp(prefix="vyx-session-")
+        self.env["XDG_RUNTIME_DIR"] = self.folder
+        reader, writer = os.pipe()
+        self.bus_daemon = subprocess.Popen(
+            ["dbus-daemon", "--session", "--nofork", "--print-address=%d" % writer],
+            pass_fds=(writer,), env=self.env, stdout=subprocess.DEVNULL,
+            stderr=subprocess.DEVNULL, start_new_session=True)
+        os.close(writer)
+        with os.fdopen(reader) as report:
+            ready, _, _ = select.select([report], [], [], WAIT_LIMIT)
+            address = report.readline().strip() if ready else ""
+        if not address:
+            raise AssertionError("the session bus did not start")
+        self.env.update(DBUS_SESSION_BUS_ADDRESS=address, GSETTINGS_BACKEND="memory")
+        # Every message on the session bus is logged, from before the calculator starts.
+        self.messages = os.path.join(self.folder, "session-bus")
+        with open(self.messages, "w") as log:
+            self.monitor = subprocess.Popen(["dbus-monitor", "--address", address, "--profile"],
+                                            stdout=log, stderr=subprocess.DEVNULL,
+                                            start_new_session=True)
+        # Monitoring starts as the monitor gives up its names.
+        wait_until(lambda: "\tNameLost" in self._read(self.messages), "the bus monitor")
+        self.start_accessibility_bus()
+        self.enable(self.enabled)
+
+    def start_accessibility_bus(self):
+        """Launches the accessibility bus and returns once its registry answers."""
+        self.launcher = subprocess.Popen(
+            ["/usr/libexec/at-spi-bus-launcher", "--launch-immediately"], env=self.env,
+            stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, start_new_session=True)
+        wait_until(lambda: "true" in self.bus_call(
+            None, "org.freedesktop.DBus", "/org/freedesktop/DBus",
+            "org.freedesktop.DBus.NameHasOwner", "org.a11y.Bus"), "the accessibility bus")
+        self.address = re.search(r"'(.*)'", self.bus_call(
+            None, "org.a11y.Bus", "/org/a11y/bus", "org.a11y.Bus.GetAddress")).group(1)
+        # A call to the registry starts it, and its answer means it serves.
+        self.applications()
+
+    @staticmethod
+    def _read(path):
+        with open(path) as f:
+            return f.read()
+
+    def session_calls(self):
+        """The calls the calculator made on the session bus, as (serial,
+        path, interface, member, answered), answered telling whether an
+        answer, or an error, was sent back."""
+        messages = [line.split("\t") for line in self._read(self.messages).splitlines()]
+        mine = self.connections(self.env["DBUS_SESSION_BUS_ADDRESS"])
+        answers = set((m[4], m[5]) for m in messages if m[0] in ("mr", "err"))
+        return [(m[2], m[5], m[6], m[7], (m[3], m[2]) in answers)
+                for m in messages if m[0] == "mc" and m[3] in mine]
+
+    def status_known(self):
+        """Returns once the calculator knows whether accessibility is on: it
+        has been answered the question it asks the session bus as it starts,
+        and its window has handled everything since."""
+        wait_until(lambda: [c for c in self.session_calls() if c[1:] == (
+            "/org/a11y/bus", "org.freedesktop.DBus.Properties", "GetAll", True)],
+                   "the calculator to learn whether accessibility is on")
+        self.settle()
+
+    def stop_accessibility_bus(self):
+        """Ends the accessibility bus with everything the launcher started."""
+        os.killpg(self.launcher.pid, signal.SIGKILL)
+        self.launcher.wait(timeout=WAIT_LIMIT)
+        self.launcher = None
+
+    def enable(self, enabled):
+        """Turns accessibility on or off, as a screen reader does at its start."""
+        self.bus_call(None, "org.a11y.Bus", "/org/a11y/bus", "org.freedesktop.DBus.Properties.Set",
+                      "org.a11y.Status", "IsEnabled", "<%s>" % str(enabled).lower())
+
+    def bus_call(self, address, destination, path, method, *arguments):
+        """gdbus's answer to a method call on the session bus, or on the bus at
+        the address; a D-Bus error is raised as BusError."""
+        bus = ["--address", address] if address else ["--session"]
+        result = self.run("gdbus", "call", *bus, "--dest", destination, "--object-path", path,
+                          "--method", method, *arguments, check=False)
+        if result.returncode != 0:
+            raise BusError(result.stderr.decode().strip())
+        return result.stdout.decode()
+
+    def applications(self):
+        """The bus names of the applications the registry lists."""
+        return re.findall(r"\('([^']*)', objectpath '[^']*'\)", self.bus_call(
+            self.address, "org.a11y.atspi.Registry", "/org/a11y/atspi/accessible/root",
+            "org.a11y.atspi.Accessible.GetChildren"))
+
+    def connections(self, address=None):
+        """The calculator's connections to the bus at the address, or to the
+        accessibility bus: their unique names."""
+        names = re.findall(r"'(:[^']*)'", self.bus_call(
+            address or self.address, "org.freedesktop.DBus", "/org/freedesktop/DBus",
+            "org.freedesktop.DBus.ListNames"))
+        mine = []
+        for name in names:
+            try:
+                pid = self.bus_call(address or self.address, "org.freedesktop.DBus",
+                                    "/org/freedesktop/DBus",
+                                    "org.freedesktop.DBus.GetConnectionUnixProcessID", name)
+            except BusError:
+                continue  # it left meanwhile
+            if int(re.search(r"(\d+),\)", pid).group(1)) == self.process.pid:
+                mine.append(name)
+        return mine
+
+    def _stop_server(self):
+        for process in (self.launcher, self.monitor, self.bus_daemon):
+            if process is not None and process.poll() is None:
+                os.killpg(process.pid, signal.SIGKILL)
+                process.wait(timeout=WAIT_LIMIT)
+        self.launcher = self.monitor = self.bus_daemon = None
+        if self.folder:
+            shutil.rmtree(self.folder, ignore_errors=True)
+        super()._stop_server()
+
+
+class BusError(AssertionError):
+    """A D-Bus call was answered with an error."""
+
+
+class ScreenReader:
+    """Orca in the session, in a home of its own, with no speech server: it
+    logs what it would say. Its log goes to a terminal, which Python writes
+    line by line, so that every line can be read as soon as Orca says it."""
+
+    def __init__(self, env):
+        self.home = tempfile.mkdtemp(prefix="vyx-orca-")
+        self.lines = []
+        self.changed = threading.Condition()
+        self.output = open(os.path.join(self.home, "output"), "w+b")
+        terminal, self.log = os.openpty()
+        tty.setraw(self.log)
+        # No speech server is started: the spawn command refuses at once.
+        self.process = subprocess.Popen(
+            ["orca", "--debug-file=" + os.ttyname(self.log)],
+            env=dict(env, HOME=self.home, XDG_RUNTIME_DIR=self.home, SPEECHD_CMD="/bin/false"),
+            stdin=subprocess.DEVNULL, stdout=self.output, stderr=subprocess.STDOUT,
+            start_new_session=True)
+        self.reader = threading.Thread(target=self._read, args=(terminal,), daemon=True)
+        self.reader.start()
+        self.wait_for(r"Screen reader on\.")
+
+    def _read(self, terminal):
+        """Collects the log until the terminal closes."""
+        pending = b""
+        while True:
+            try:
+                data = os.read(terminal, 65536)
+            except OSError:
+                break
+            pending += data
+            *complete, pending = pending.split(b"\n")
+            with self.changed:
+                self.lines.extend(line.decode(errors="replace") for line in complete)
+                self.changed.notify_all()
+        os.close(terminal)
+
+    def spoken(self, start=0):
+        """What Orca said, from the utterance numbered start on."""
+        said = [re.search(r"SPEECH OUTPUT: '(.*?)'(\s|$|{)", line) for line in self.lines]
+        return [match.group(1) for match in said if match][start:]
+
+    def wait_for(self, pattern, start=0):
+        """Waits until Orca says what matches the pattern, from the utterance
+        numbered start on; gives the number of the utterance after it."""
+        deadline = time.monotonic() + WAIT_LIMIT
+        with self.changed:
+            while True:
+                said = self.spoken(start)
+                matching = [n for n, text in enumerate(said) if re.fullmatch(pattern, text)]
+                if matching:
+                    return start + matching[0] + 1
+                if self.process.poll() is not None:
+                    self.output.seek(0)
+                    raise AssertionError("Orca ended with %d before saying %r: %s" % (
+                        self.process.returncode, pattern,
+                        self.output.read().decode(errors="replace")[-600:]))
+                if time.monotonic() > deadline:
+                    heard = [line for line in self.lines if "EVENT MANAGER: Dequeued" in line]
+                    raise AssertionError("Orca did not say %r; it said %r after these events:\n%s"
+                                         % (pattern, said, "\n".join(heard[-12:])))
+                self.changed.wait(0.2)
+
+    @contextlib.contextmanager
+    def held(self):
+        """Holds Orca still while the block runs: it then takes everything
+        late and at once, as a busy screen reader does."""
+        os.kill(self.process.pid, signal.SIGSTOP)
+        try:
+            yield
+        finally:
+            os.kill(self.process.pid, signal.SIGCONT)
+
+    def close(self):
+        if self.process.poll() is None:
+            os.killpg(self.process.pid, signal.SIGKILL)
+            self.process.wait(timeout=WAIT_LIMIT)
+        os.close(self.log)
+        self.reader.join(WAIT_LIMIT)
+        self.output.close()
+        shutil.rmtree(self.home, ignore_errors=True)

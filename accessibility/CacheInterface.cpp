@@ -1,0 +1,25 @@
+// SPDX-FileCopyrightText: 2026 The Vyx calculator developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+// org.a11y.atspi.Cache: the bridge keeps no cache for others to copy, so it
+// answers with none, and callers ask each object what they need.
+#include "Interfaces.h"
+
+namespace {
+
+int getItems(sd_bus_message* call, void*, sd_bus_error*) {
+    sd_bus_message* reply = nullptr;
+    int r = sd_bus_message_new_method_return(call, &reply);
+    if (r >= 0) r = sd_bus_message_open_container(reply, 'a', "((so)(so)(so)iiassusau)");
+    if (r >= 0) r = sd_bus_message_close_container(reply);
+    if (r >= 0) r = sd_bus_send(nullptr, reply, nullptr);
+    sd_bus_message_unref(reply);
+    return r;
+}
+
+} // namespace
+
+const sd_bus_vtable CACHE_VTABLE[] = {
+    SD_BUS_VTABLE_START(0),
+    SD_BUS_METHOD("GetItems", "", "a((so)(so)(so)iiassusau)", getItems, SD_BUS_VTABLE_UNPRIVILEGED),
+    SD_BUS_VTABLE_END,
+};
