@@ -443,8 +443,8 @@ class WaylandSession(Session):
     # The window fills the output but for the compositor's title bar above it.
     park = (0, 0)
 
-    def _start_program(self):
-        if not super()._start_program():
+    def _start_program(self, env=None):
+        if not super()._start_program(env):
             return False
         # XTEST moves the pointer of Xwayland alone. A newer sway learns where
         # it is at the first press, and the pointer's entry it then sends
