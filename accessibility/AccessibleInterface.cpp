@@ -16,10 +16,6 @@ const char* const INTERFACE_APPLICATION = "org.a11y.atspi.Application";
 const char* const INTERFACE_COMPONENT = "org.a11y.atspi.Component";
 const char* const INTERFACE_ACTION = "org.a11y.atspi.Action";
 
-#define NODE_OR_FAIL(path)                                                                         \
-    const AccessibleNode* node = callNode(userdata, (path), error);                                \
-    if (!node) return -ENXIO
-
 int getName(sd_bus*, const char* path, const char*, const char*, sd_bus_message* reply,
             void* userdata, sd_bus_error* error) {
     NODE_OR_FAIL(path);

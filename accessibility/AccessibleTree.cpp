@@ -253,8 +253,11 @@ FXint AccessibleTree::indexOf(const FXWindow* widget) const {
 }
 
 std::string AccessibleTree::pathOf(FXint index) const {
-    if (index <= 0) return ROOT_PATH;
-    return PATH_PREFIX + std::to_string(list[index].id);
+    return pathOfId(index <= 0 ? 0 : list[index].id);
+}
+
+std::string AccessibleTree::pathOfId(FXuint id) {
+    return id ? PATH_PREFIX + std::to_string(id) : ROOT_PATH;
 }
 
 FXint AccessibleTree::activeWindow() const {

@@ -60,6 +60,8 @@ public:
     const AccessibleNode* find(const char* path) const;
     FX::FXint indexOf(const FX::FXWindow* widget) const;
     std::string pathOf(FX::FXint index) const;
+    // The object path of the node numbered id, also once it has left the tree.
+    static std::string pathOfId(FX::FXuint id);
 
     // The shown top-level window that has the keyboard focus, and the widget
     // inside it that has the toolkit's focus: node indexes, or -1.

@@ -12,10 +12,6 @@ namespace {
 
 const char* const CLICK = "click";
 
-#define NODE_OR_FAIL(call)                                                                         \
-    const AccessibleNode* node = callNode(userdata, sd_bus_message_get_path(call), error);         \
-    if (!node) return -ENXIO
-
 // Reads the action's index, which can only be 0.
 int readIndex(sd_bus_message* call, sd_bus_error* error) {
     FXint index = -1;
@@ -31,21 +27,21 @@ int getNActions(sd_bus*, const char* path, const char*, const char*, sd_bus_mess
 }
 
 int getName(sd_bus_message* call, void* userdata, sd_bus_error* error) {
-    NODE_OR_FAIL(call);
+    NODE_OR_FAIL(sd_bus_message_get_path(call));
     const int r = readIndex(call, error);
     if (r < 0) return r;
     return sd_bus_reply_method_return(call, "s", CLICK);
 }
 
 int getDescription(sd_bus_message* call, void* userdata, sd_bus_error* error) {
-    NODE_OR_FAIL(call);
+    NODE_OR_FAIL(sd_bus_message_get_path(call));
     const int r = readIndex(call, error);
     if (r < 0) return r;
     return sd_bus_reply_method_return(call, "s", node->description.c_str());
 }
 
 int getKeyBinding(sd_bus_message* call, void* userdata, sd_bus_error* error) {
-    NODE_OR_FAIL(call);
+    NODE_OR_FAIL(sd_bus_message_get_path(call));
     const int r = readIndex(call, error);
     if (r < 0) return r;
     return sd_bus_reply_method_return(call, "s", "");
@@ -53,7 +49,7 @@ int getKeyBinding(sd_bus_message* call, void* userdata, sd_bus_error* error) {
 
 // Each action as its localised name, description and key binding.
 int getActions(sd_bus_message* call, void* userdata, sd_bus_error* error) {
-    NODE_OR_FAIL(call);
+    NODE_OR_FAIL(sd_bus_message_get_path(call));
     sd_bus_message* reply = nullptr;
     int r = sd_bus_message_new_method_return(call, &reply);
     if (r >= 0) r = sd_bus_message_append(reply, "a(sss)", 1, CLICK, node->description.c_str(), "");
@@ -64,7 +60,7 @@ int getActions(sd_bus_message* call, void* userdata, sd_bus_error* error) {
 
 // True when the click will be made: the widget is shown and takes clicks.
 int doAction(sd_bus_message* call, void* userdata, sd_bus_error* error) {
-    NODE_OR_FAIL(call);
+    NODE_OR_FAIL(sd_bus_message_get_path(call));
     const int r = readIndex(call, error);
     if (r < 0) return r;
     const bool clickable = node->has(A11Y_SHOWING) && node->has(A11Y_ENABLED);

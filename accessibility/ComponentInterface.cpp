@@ -72,13 +72,13 @@ bool boxIn(void* userdata, FXint index, FXuint type, Box& box, sd_bus_error* err
     return true;
 }
 
-#define NODE_OR_FAIL(call)                                                                         \
-    const AccessibleNode* node = callNode(userdata, sd_bus_message_get_path(call), error);         \
-    if (!node) return -ENXIO;                                                                      \
+// The node of a call and its place in the tree.
+#define NODE_INDEX_OR_FAIL(call)                                                                   \
+    NODE_OR_FAIL(sd_bus_message_get_path(call));                                                   \
     const FXint index = nodeIndex(userdata, node)
 
 int contains(sd_bus_message* call, void* userdata, sd_bus_error* error) {
-    NODE_OR_FAIL(call);
+    NODE_INDEX_OR_FAIL(call);
     FXint x = 0, y = 0;
     FXuint type = 0;
     int r = sd_bus_message_read(call, "iiu", &x, &y, &type);
@@ -103,7 +103,7 @@ FXint nodeAt(void* userdata, FXint index, FXint x, FXint y, FXuint type, sd_bus_
 }
 
 int getAccessibleAtPoint(sd_bus_message* call, void* userdata, sd_bus_error* error) {
-    NODE_OR_FAIL(call);
+    NODE_INDEX_OR_FAIL(call);
     FXint x = 0, y = 0;
     FXuint type = 0;
     int r = sd_bus_message_read(call, "iiu", &x, &y, &type);
@@ -126,7 +126,7 @@ int getAccessibleAtPoint(sd_bus_message* call, void* userdata, sd_bus_error* err
 }
 
 int getExtents(sd_bus_message* call, void* userdata, sd_bus_error* error) {
-    NODE_OR_FAIL(call);
+    NODE_INDEX_OR_FAIL(call);
     FXuint type = 0;
     int r = sd_bus_message_read(call, "u", &type);
     if (r < 0) return r;
@@ -136,7 +136,7 @@ int getExtents(sd_bus_message* call, void* userdata, sd_bus_error* error) {
 }
 
 int getPosition(sd_bus_message* call, void* userdata, sd_bus_error* error) {
-    NODE_OR_FAIL(call);
+    NODE_INDEX_OR_FAIL(call);
     FXuint type = 0;
     int r = sd_bus_message_read(call, "u", &type);
     if (r < 0) return r;
@@ -146,33 +146,33 @@ int getPosition(sd_bus_message* call, void* userdata, sd_bus_error* error) {
 }
 
 int getSize(sd_bus_message* call, void* userdata, sd_bus_error* error) {
-    NODE_OR_FAIL(call);
+    NODE_INDEX_OR_FAIL(call);
     const Box box = windowBox(bridgeOf(userdata).tree(), index);
     return sd_bus_reply_method_return(call, "ii", box.w, box.h);
 }
 
 int getLayer(sd_bus_message* call, void* userdata, sd_bus_error* error) {
-    NODE_OR_FAIL(call);
+    NODE_INDEX_OR_FAIL(call);
     (void)index;
     const bool window = node->role == ROLE_FRAME || node->role == ROLE_DIALOG;
     return sd_bus_reply_method_return(call, "u", window ? LAYER_WINDOW : LAYER_WIDGET);
 }
 
 int getMdiZOrder(sd_bus_message* call, void* userdata, sd_bus_error* error) {
-    NODE_OR_FAIL(call);
+    NODE_INDEX_OR_FAIL(call);
     (void)index;
     return sd_bus_reply_method_return(call, "n", static_cast<int16_t>(-1));
 }
 
 int getAlpha(sd_bus_message* call, void* userdata, sd_bus_error* error) {
-    NODE_OR_FAIL(call);
+    NODE_INDEX_OR_FAIL(call);
     (void)index;
     return sd_bus_reply_method_return(call, "d", 1.0);
 }
 
 // Focus, place and size belong to the user and the window manager.
 int declined(sd_bus_message* call, void* userdata, sd_bus_error* error) {
-    NODE_OR_FAIL(call);
+    NODE_INDEX_OR_FAIL(call);
     (void)index;
     return sd_bus_reply_method_return(call, "b", 0);
 }

@@ -43,11 +43,6 @@ FXint focusedIn(const std::vector<AccessibleNode>& nodes) {
     return -1;
 }
 
-std::string pathOfId(FXuint id) {
-    return id ? "/org/a11y/atspi/accessible/" + std::to_string(id)
-              : "/org/a11y/atspi/accessible/root";
-}
-
 } // namespace
 
 void AccessibilityBridge::refresh(Cause cause) {
@@ -142,7 +137,7 @@ void AccessibilityBridge::signalChanges(const std::vector<AccessibleNode>& befor
         const AccessibleNode& prior = before[old->second];
         for (FXint child : prior.children) {
             if (is.count(before[child].id) && now[is.at(before[child].id)].parent == i) continue;
-            const std::string path = pathOfId(before[child].id);
+            const std::string path = AccessibleTree::pathOfId(before[child].id);
             emit(widgets.pathOf(i), EVENT_OBJECT, "ChildrenChanged", "remove",
                  before[child].indexInParent, 0, 'r', &path);
             if (now[i].role == ROLE_APPLICATION)

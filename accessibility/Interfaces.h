@@ -26,6 +26,12 @@ int findApplication(sd_bus*, const char* path, const char*, void* bridge, void**
 
 // The node a call or property read is for, or an error naming the object.
 const AccessibleNode* callNode(void* bridge, const char* path, sd_bus_error* error);
+
+// Opens a handler (userdata and error in scope): `node` for the object path,
+// or the call fails with the error callNode set.
+#define NODE_OR_FAIL(path)                                                                         \
+    const AccessibleNode* node = callNode(userdata, (path), error);                                \
+    if (!node) return -ENXIO
 FX::FXint nodeIndex(void* bridge, const AccessibleNode* node);
 inline AccessibilityBridge& bridgeOf(void* bridge) {
     return *static_cast<AccessibilityBridge*>(bridge);
