@@ -11,11 +11,6 @@ using namespace FX;
 
 namespace {
 
-const char* const INTERFACE_ACCESSIBLE = "org.a11y.atspi.Accessible";
-const char* const INTERFACE_APPLICATION = "org.a11y.atspi.Application";
-const char* const INTERFACE_COMPONENT = "org.a11y.atspi.Component";
-const char* const INTERFACE_ACTION = "org.a11y.atspi.Action";
-
 int getName(sd_bus*, const char* path, const char*, const char*, sd_bus_message* reply,
             void* userdata, sd_bus_error* error) {
     NODE_OR_FAIL(path);
@@ -31,8 +26,8 @@ int getDescription(sd_bus*, const char* path, const char*, const char*, sd_bus_m
 int getParent(sd_bus*, const char* path, const char*, const char*, sd_bus_message* reply,
               void* userdata, sd_bus_error* error) {
     NODE_OR_FAIL(path);
-    if (node->parent < 0) return bridgeOf(userdata).appendDesktop(reply);
-    return bridgeOf(userdata).appendReference(reply, node->parent);
+    if (node->parent < 0) return serverOf(userdata).appendDesktop(reply);
+    return serverOf(userdata).appendReference(reply, node->parent);
 }
 
 int getChildCount(sd_bus*, const char* path, const char*, const char*, sd_bus_message* reply,
@@ -55,12 +50,9 @@ int getAccessibleId(sd_bus*, const char* path, const char*, const char*, sd_bus_
 }
 
 int replyWithReference(sd_bus_message* call, void* userdata, FXint index) {
-    sd_bus_message* reply = nullptr;
-    int r = sd_bus_message_new_method_return(call, &reply);
-    if (r >= 0) r = bridgeOf(userdata).appendReference(reply, index);
-    if (r >= 0) r = sd_bus_send(nullptr, reply, nullptr);
-    sd_bus_message_unref(reply);
-    return r;
+    return replyWith(call, [&](sd_bus_message* reply) {
+        return serverOf(userdata).appendReference(reply, index);
+    });
 }
 
 int getChildAtIndex(sd_bus_message* call, void* userdata, sd_bus_error* error) {
@@ -75,15 +67,12 @@ int getChildAtIndex(sd_bus_message* call, void* userdata, sd_bus_error* error) {
 
 int getChildren(sd_bus_message* call, void* userdata, sd_bus_error* error) {
     NODE_OR_FAIL(sd_bus_message_get_path(call));
-    sd_bus_message* reply = nullptr;
-    int r = sd_bus_message_new_method_return(call, &reply);
-    if (r >= 0) r = sd_bus_message_open_container(reply, 'a', "(so)");
-    for (std::size_t i = 0; r >= 0 && i < node->children.size(); i++)
-        r = bridgeOf(userdata).appendReference(reply, node->children[i]);
-    if (r >= 0) r = sd_bus_message_close_container(reply);
-    if (r >= 0) r = sd_bus_send(nullptr, reply, nullptr);
-    sd_bus_message_unref(reply);
-    return r;
+    return replyWith(call, [&](sd_bus_message* reply) {
+        int r = sd_bus_message_open_container(reply, 'a', "(so)");
+        for (std::size_t i = 0; r >= 0 && i < node->children.size(); i++)
+            r = serverOf(userdata).appendReference(reply, node->children[i]);
+        return r >= 0 ? sd_bus_message_close_container(reply) : r;
+    });
 }
 
 int getIndexInParent(sd_bus_message* call, void* userdata, sd_bus_error* error) {
@@ -93,13 +82,10 @@ int getIndexInParent(sd_bus_message* call, void* userdata, sd_bus_error* error) 
 
 int getRelationSet(sd_bus_message* call, void* userdata, sd_bus_error* error) {
     NODE_OR_FAIL(sd_bus_message_get_path(call));
-    sd_bus_message* reply = nullptr;
-    int r = sd_bus_message_new_method_return(call, &reply);
-    if (r >= 0) r = sd_bus_message_open_container(reply, 'a', "(ua(so))");
-    if (r >= 0) r = sd_bus_message_close_container(reply);
-    if (r >= 0) r = sd_bus_send(nullptr, reply, nullptr);
-    sd_bus_message_unref(reply);
-    return r;
+    return replyWith(call, [](sd_bus_message* reply) {
+        const int r = sd_bus_message_open_container(reply, 'a', "(ua(so))");
+        return r >= 0 ? sd_bus_message_close_container(reply) : r;
+    });
 }
 
 int getRole(sd_bus_message* call, void* userdata, sd_bus_error* error) {
@@ -114,22 +100,16 @@ int getRoleName(sd_bus_message* call, void* userdata, sd_bus_error* error) {
 
 int getState(sd_bus_message* call, void* userdata, sd_bus_error* error) {
     NODE_OR_FAIL(sd_bus_message_get_path(call));
-    sd_bus_message* reply = nullptr;
-    int r = sd_bus_message_new_method_return(call, &reply);
-    if (r >= 0) r = sd_bus_message_append(reply, "au", 2, node->states[0], node->states[1]);
-    if (r >= 0) r = sd_bus_send(nullptr, reply, nullptr);
-    sd_bus_message_unref(reply);
-    return r;
+    return replyWith(call, [node](sd_bus_message* reply) {
+        return sd_bus_message_append(reply, "au", 2, node->states[0], node->states[1]);
+    });
 }
 
 int getAttributes(sd_bus_message* call, void* userdata, sd_bus_error* error) {
     NODE_OR_FAIL(sd_bus_message_get_path(call));
-    sd_bus_message* reply = nullptr;
-    int r = sd_bus_message_new_method_return(call, &reply);
-    if (r >= 0) r = sd_bus_message_append(reply, "a{ss}", 1, "toolkit", "FOX");
-    if (r >= 0) r = sd_bus_send(nullptr, reply, nullptr);
-    sd_bus_message_unref(reply);
-    return r;
+    return replyWith(call, [](sd_bus_message* reply) {
+        return sd_bus_message_append(reply, "a{ss}", 1, "toolkit", "FOX");
+    });
 }
 
 int getApplication(sd_bus_message* call, void* userdata, sd_bus_error* error) {
@@ -139,42 +119,12 @@ int getApplication(sd_bus_message* call, void* userdata, sd_bus_error* error) {
 
 int getInterfaces(sd_bus_message* call, void* userdata, sd_bus_error* error) {
     NODE_OR_FAIL(sd_bus_message_get_path(call));
-    sd_bus_message* reply = nullptr;
-    int r = sd_bus_message_new_method_return(call, &reply);
-    if (r >= 0) r = sd_bus_message_open_container(reply, 'a', "s");
-    if (r >= 0) r = sd_bus_message_append(reply, "s", INTERFACE_ACCESSIBLE);
-    if (r >= 0 && node->parent < 0) r = sd_bus_message_append(reply, "s", INTERFACE_APPLICATION);
-    if (r >= 0 && node->parent >= 0) r = sd_bus_message_append(reply, "s", INTERFACE_COMPONENT);
-    if (r >= 0 && roleIsClickable(node->role))
-        r = sd_bus_message_append(reply, "s", INTERFACE_ACTION);
-    if (r >= 0) r = sd_bus_message_close_container(reply);
-    if (r >= 0) r = sd_bus_send(nullptr, reply, nullptr);
-    sd_bus_message_unref(reply);
-    return r;
+    return replyWith(call, [node](sd_bus_message* reply) {
+        return ObjectServer::appendInterfaces(reply, *node);
+    });
 }
 
 } // namespace
-
-int findAccessible(sd_bus*, const char* path, const char*, void* bridge, void** found,
-                   sd_bus_error*) {
-    if (!bridgeOf(bridge).tree().find(path)) return 0;
-    *found = bridge;
-    return 1;
-}
-
-const AccessibleNode* callNode(void* bridge, const char* path, sd_bus_error* error) {
-    const AccessibleNode* node = bridgeOf(bridge).tree().find(path);
-    if (!node) sd_bus_error_set(error, SD_BUS_ERROR_UNKNOWN_OBJECT, "no such accessible object");
-    return node;
-}
-
-FXint nodeIndex(void* bridge, const AccessibleNode* node) {
-    return static_cast<FXint>(node - bridgeOf(bridge).tree().nodes().data());
-}
-
-int refuse(sd_bus_error* error, const char* why) {
-    return sd_bus_error_set(error, SD_BUS_ERROR_INVALID_ARGS, why);
-}
 
 const sd_bus_vtable ACCESSIBLE_VTABLE[] = {
     SD_BUS_VTABLE_START(0),

@@ -6,15 +6,10 @@
 #include "WidgetRoles.h"
 
 #include <cstdlib>
-#include <cstring>
-#include <iterator>
 
 using namespace FX;
 
 namespace {
-
-const char PATH_PREFIX[] = "/org/a11y/atspi/accessible/";
-const char ROOT_PATH[] = "/org/a11y/atspi/accessible/root";
 
 std::string trimmed(const FXString& text) {
     FXint begin = 0, end = text.length();
@@ -91,14 +86,6 @@ bool holdsWidgets(const FXWindow* container) {
 
 } // namespace
 
-void AccessibleNode::set(FXuint state, bool on) {
-    const FXuint bit = 1u << (state % 32);
-    if (on)
-        states[state / 32] |= bit;
-    else
-        states[state / 32] &= ~bit;
-}
-
 AccessibleTree::AccessibleTree(FXApp* a, const AccessibleNames& n) : app(a), names(n) {}
 
 FXint AccessibleTree::add(FXWindow* widget, FXint parent, FXuint role) {
@@ -106,11 +93,7 @@ FXint AccessibleTree::add(FXWindow* widget, FXint parent, FXuint role) {
     node.widget = widget;
     node.parent = parent;
     node.role = role;
-    if (widget) {
-        auto known = numbers.find(widget);
-        if (known == numbers.end()) known = numbers.emplace(widget, nextNumber++).first;
-        node.id = known->second;
-    }
+    if (widget) node.id = ids.idOf(widget, widget->id());
     const FXint index = static_cast<FXint>(list.size());
     if (parent >= 0) {
         node.indexInParent = static_cast<FXint>(list[parent].children.size());
@@ -137,6 +120,7 @@ void AccessibleTree::walkChildren(FXWindow* container, FXint parent) {
 }
 
 void AccessibleTree::rebuild() {
+    before.swap(list);
     list.clear();
     add(nullptr, -1, ROLE_APPLICATION);
     FXWindow* root = app->getRootWindow();
@@ -145,12 +129,16 @@ void AccessibleTree::rebuild() {
         if ((role != ROLE_FRAME && role != ROLE_DIALOG) || !top->id() || !top->shown()) continue;
         walkChildren(top, add(top, 0, role));
     }
-    // Numbers of the widgets that left the tree are dropped, and only theirs.
+    ids.forgetUnseen();
     byNumber.clear();
     for (FXint i = 0; i < static_cast<FXint>(list.size()); i++)
         byNumber[list[i].id] = i;
-    for (auto it = numbers.begin(); it != numbers.end();)
-        it = byNumber.count(it->second) ? std::next(it) : numbers.erase(it);
+}
+
+void AccessibleTree::clear() {
+    list.clear();
+    before.clear();
+    byNumber.clear();
 }
 
 void AccessibleTree::readWidget(AccessibleNode& node) const {
@@ -162,6 +150,14 @@ void AccessibleTree::readWidget(AccessibleNode& node) const {
     node.name = validUtf8(nameOf(widget, node.role));
     if (widget->isMemberOf(FXMETACLASS(FXLabel)))
         node.description = validUtf8(static_cast<FXLabel*>(widget)->getTipText().text());
+
+    // Inside its top-level window, from the toolkit's own layout.
+    node.box.w = widget->getWidth();
+    node.box.h = widget->getHeight();
+    for (const FXWindow* w = widget; !isShell(w) && w->getParent(); w = w->getParent()) {
+        node.box.x += w->getX();
+        node.box.y += w->getY();
+    }
 
     bool showing = widget->shown();
     for (FXWindow* up = widget->getParent(); showing && up && up != app->getRootWindow();
@@ -229,35 +225,20 @@ void AccessibleTree::setFocused(FXint index) {
 }
 
 const AccessibleNode* AccessibleTree::find(const char* path) const {
-    if (!path) return nullptr;
-    if (std::strcmp(path, ROOT_PATH) == 0) return &list[0];
-    const std::size_t prefix = sizeof(PATH_PREFIX) - 1;
-    if (std::strncmp(path, PATH_PREFIX, prefix) != 0) return nullptr;
-    const char* digits = path + prefix;
-    // Only the numbers this tree writes: no sign, no leading zero, no blank.
-    if (*digits < '1' || *digits > '9' || std::strlen(digits) > 9) return nullptr;
-    FXuint number = 0;
-    for (const char* d = digits; *d; d++) {
-        if (*d < '0' || *d > '9') return nullptr;
-        number = number * 10 + static_cast<FXuint>(*d - '0');
-    }
-    auto it = byNumber.find(number);
+    const std::optional<FXuint> id = objectId(path);
+    if (!id) return nullptr;
+    auto it = byNumber.find(*id);
     return it == byNumber.end() ? nullptr : &list[it->second];
 }
 
 FXint AccessibleTree::indexOf(const FXWindow* widget) const {
-    auto it = numbers.find(widget);
-    if (it == numbers.end()) return -1;
-    auto index = byNumber.find(it->second);
-    return index == byNumber.end() ? -1 : index->second;
+    for (FXint i = 1; i < static_cast<FXint>(list.size()); i++)
+        if (list[i].widget == widget) return i;
+    return -1;
 }
 
 std::string AccessibleTree::pathOf(FXint index) const {
-    return pathOfId(index <= 0 ? 0 : list[index].id);
-}
-
-std::string AccessibleTree::pathOfId(FXuint id) {
-    return id ? PATH_PREFIX + std::to_string(id) : ROOT_PATH;
+    return objectPath(index <= 0 ? 0 : list[index].id);
 }
 
 FXint AccessibleTree::activeWindow() const {

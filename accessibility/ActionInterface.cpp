@@ -4,7 +4,6 @@
 // what a click of the mouse on it does. It is the only thing a caller on the
 // bus can make the program do.
 #include "Interfaces.h"
-#include "WidgetRoles.h"
 
 using namespace FX;
 
@@ -22,7 +21,8 @@ int readIndex(sd_bus_message* call, sd_bus_error* error) {
 
 int getNActions(sd_bus*, const char* path, const char*, const char*, sd_bus_message* reply,
                 void* userdata, sd_bus_error* error) {
-    if (!callNode(userdata, path, error)) return -ENXIO;
+    NODE_OR_FAIL(path);
+    (void)node;
     return sd_bus_message_append(reply, "i", 1);
 }
 
@@ -50,12 +50,9 @@ int getKeyBinding(sd_bus_message* call, void* userdata, sd_bus_error* error) {
 // Each action as its localised name, description and key binding.
 int getActions(sd_bus_message* call, void* userdata, sd_bus_error* error) {
     NODE_OR_FAIL(sd_bus_message_get_path(call));
-    sd_bus_message* reply = nullptr;
-    int r = sd_bus_message_new_method_return(call, &reply);
-    if (r >= 0) r = sd_bus_message_append(reply, "a(sss)", 1, CLICK, node->description.c_str(), "");
-    if (r >= 0) r = sd_bus_send(nullptr, reply, nullptr);
-    sd_bus_message_unref(reply);
-    return r;
+    return replyWith(call, [node](sd_bus_message* reply) {
+        return sd_bus_message_append(reply, "a(sss)", 1, CLICK, node->description.c_str(), "");
+    });
 }
 
 // True when the click will be made: the widget is shown and takes clicks.
@@ -64,18 +61,11 @@ int doAction(sd_bus_message* call, void* userdata, sd_bus_error* error) {
     const int r = readIndex(call, error);
     if (r < 0) return r;
     const bool clickable = node->has(A11Y_SHOWING) && node->has(A11Y_ENABLED);
-    if (clickable) bridgeOf(userdata).requestClick(nodeIndex(userdata, node));
+    if (clickable) serverOf(userdata).requestClick(serverOf(userdata).indexOf(node));
     return sd_bus_reply_method_return(call, "b", clickable);
 }
 
 } // namespace
-
-int findAction(sd_bus*, const char* path, const char*, void* bridge, void** found, sd_bus_error*) {
-    const AccessibleNode* node = bridgeOf(bridge).tree().find(path);
-    if (!node || !roleIsClickable(node->role)) return 0;
-    *found = bridge;
-    return 1;
-}
 
 const sd_bus_vtable ACTION_VTABLE[] = {
     SD_BUS_VTABLE_START(0),

@@ -30,7 +30,7 @@ int getAtspiVersion(sd_bus*, const char*, const char*, const char*, sd_bus_messa
 
 int getId(sd_bus*, const char*, const char*, const char*, sd_bus_message* reply, void* userdata,
           sd_bus_error*) {
-    return sd_bus_message_append(reply, "i", bridgeOf(userdata).applicationId);
+    return sd_bus_message_append(reply, "i", serverOf(userdata).applicationId);
 }
 
 // The number is the registry's bookkeeping; the program does nothing with it.
@@ -39,7 +39,7 @@ int setId(sd_bus*, const char*, const char*, const char*, sd_bus_message* value,
     FXint id = 0;
     const int r = sd_bus_message_read(value, "i", &id);
     if (r < 0) return r;
-    bridgeOf(userdata).applicationId = id;
+    serverOf(userdata).applicationId = id;
     return 1;
 }
 
@@ -57,14 +57,6 @@ int getLocale(sd_bus_message* call, void*, sd_bus_error* error) {
 }
 
 } // namespace
-
-int findApplication(sd_bus*, const char* path, const char*, void* bridge, void** found,
-                    sd_bus_error*) {
-    const AccessibleNode* node = bridgeOf(bridge).tree().find(path);
-    if (!node || node->widget) return 0;
-    *found = bridge;
-    return 1;
-}
 
 const sd_bus_vtable APPLICATION_VTABLE[] = {
     SD_BUS_VTABLE_START(0),

@@ -7,13 +7,10 @@
 namespace {
 
 int getItems(sd_bus_message* call, void*, sd_bus_error*) {
-    sd_bus_message* reply = nullptr;
-    int r = sd_bus_message_new_method_return(call, &reply);
-    if (r >= 0) r = sd_bus_message_open_container(reply, 'a', "((so)(so)(so)iiassusau)");
-    if (r >= 0) r = sd_bus_message_close_container(reply);
-    if (r >= 0) r = sd_bus_send(nullptr, reply, nullptr);
-    sd_bus_message_unref(reply);
-    return r;
+    return replyWith(call, [](sd_bus_message* reply) {
+        const int r = sd_bus_message_open_container(reply, 'a', "((so)(so)(so)iiassusau)");
+        return r >= 0 ? sd_bus_message_close_container(reply) : r;
+    });
 }
 
 } // namespace

@@ -13,51 +13,26 @@ namespace {
 enum CoordType : FXuint { COORD_SCREEN = 0, COORD_WINDOW = 1, COORD_PARENT = 2 };
 enum Layer : FXuint { LAYER_WIDGET = 3, LAYER_WINDOW = 7 };
 
-struct Box {
-    FXint x = 0, y = 0, w = 0, h = 0;
-    bool contains(FXint px, FXint py) const {
-        // Compared in 64 bits: a caller's point may be anywhere in 32.
-        return static_cast<long long>(px) >= x && static_cast<long long>(py) >= y &&
-               static_cast<long long>(px) < static_cast<long long>(x) + w &&
-               static_cast<long long>(py) < static_cast<long long>(y) + h;
-    }
-};
-
-// Position inside its top-level window, from the toolkit's own layout.
-Box windowBox(const AccessibleTree& tree, FXint index) {
-    Box box;
-    const AccessibleNode& node = tree.nodes()[index];
-    if (!node.widget) return box;
-    box.w = node.widget->getWidth();
-    box.h = node.widget->getHeight();
-    if (node.widget->isMemberOf(FXMETACLASS(FXShell))) return box;
-    for (const FXWindow* w = node.widget; w && !w->isMemberOf(FXMETACLASS(FXShell));
-         w = w->getParent()) {
-        box.x += w->getX();
-        box.y += w->getY();
-    }
-    return box;
-}
-
 const FXWindow* topOf(const FXWindow* widget) {
     while (widget && !widget->isMemberOf(FXMETACLASS(FXShell)))
         widget = widget->getParent();
     return widget;
 }
 
+// The box of a node in the coordinates asked for: the screen's, its
+// window's or its parent's. The place on the screen is asked of the window
+// system each time: a window may move without any event of ours.
 bool boxIn(void* userdata, FXint index, FXuint type, Box& box, sd_bus_error* error) {
-    const AccessibilityBridge& bridge = bridgeOf(userdata);
-    const AccessibleTree& tree = bridge.tree();
+    const ObjectServer& server = serverOf(userdata);
+    const AccessibleTree& tree = server.tree();
     if (type > COORD_PARENT) return refuse(error, "unknown coordinate type"), false;
-    box = windowBox(tree, index);
     const AccessibleNode& node = tree.nodes()[index];
-    const bool parentIsWindow = node.parent > 0;
-    if (type == COORD_PARENT && parentIsWindow) {
-        const Box parent = windowBox(tree, node.parent);
-        const bool parentIsTop = tree.nodes()[node.parent].widget->isMemberOf(FXMETACLASS(FXShell));
-        if (!parentIsTop) {
-            box.x -= parent.x;
-            box.y -= parent.y;
+    box = node.box;
+    if (type == COORD_PARENT && node.parent > 0) {
+        const AccessibleNode& parent = tree.nodes()[node.parent];
+        if (parent.parent > 0) {
+            box.x -= parent.box.x;
+            box.y -= parent.box.y;
         }
         return true;
     }
@@ -65,7 +40,7 @@ bool boxIn(void* userdata, FXint index, FXuint type, Box& box, sd_bus_error* err
     const FXWindow* top = topOf(node.widget);
     if (top && top->id()) {
         FXint rootX = 0, rootY = 0;
-        top->translateCoordinatesTo(rootX, rootY, bridge.application()->getRootWindow(), 0, 0);
+        top->translateCoordinatesTo(rootX, rootY, server.application()->getRootWindow(), 0, 0);
         box.x += rootX;
         box.y += rootY;
     }
@@ -75,7 +50,7 @@ bool boxIn(void* userdata, FXint index, FXuint type, Box& box, sd_bus_error* err
 // The node of a call and its place in the tree.
 #define NODE_INDEX_OR_FAIL(call)                                                                   \
     NODE_OR_FAIL(sd_bus_message_get_path(call));                                                   \
-    const FXint index = nodeIndex(userdata, node)
+    const FXint index = serverOf(userdata).indexOf(node)
 
 int contains(sd_bus_message* call, void* userdata, sd_bus_error* error) {
     NODE_INDEX_OR_FAIL(call);
@@ -90,7 +65,7 @@ int contains(sd_bus_message* call, void* userdata, sd_bus_error* error) {
 
 // The deepest node under this one whose box holds the point.
 FXint nodeAt(void* userdata, FXint index, FXint x, FXint y, FXuint type, sd_bus_error* error) {
-    const AccessibleTree& tree = bridgeOf(userdata).tree();
+    const AccessibleTree& tree = serverOf(userdata).tree();
     for (FXint child : tree.nodes()[index].children) {
         Box box;
         if (!boxIn(userdata, child, type == COORD_PARENT ? COORD_WINDOW : type, box, error))
@@ -111,18 +86,15 @@ int getAccessibleAtPoint(sd_bus_message* call, void* userdata, sd_bus_error* err
     if (type > COORD_PARENT) return refuse(error, "unknown coordinate type");
     if (type == COORD_PARENT) {
         // A point relative to this node: made relative to its window.
-        const Box own = windowBox(bridgeOf(userdata).tree(), index);
+        const Box own = node->box;
         x = static_cast<FXint>(static_cast<unsigned>(x) + static_cast<unsigned>(own.x));
         y = static_cast<FXint>(static_cast<unsigned>(y) + static_cast<unsigned>(own.y));
     }
     const FXint found = nodeAt(userdata, index, x, y, type, error);
     if (found == -2) return -EINVAL;
-    sd_bus_message* reply = nullptr;
-    r = sd_bus_message_new_method_return(call, &reply);
-    if (r >= 0) r = bridgeOf(userdata).appendReference(reply, found);
-    if (r >= 0) r = sd_bus_send(nullptr, reply, nullptr);
-    sd_bus_message_unref(reply);
-    return r;
+    return replyWith(call, [&](sd_bus_message* reply) {
+        return serverOf(userdata).appendReference(reply, found);
+    });
 }
 
 int getExtents(sd_bus_message* call, void* userdata, sd_bus_error* error) {
@@ -147,8 +119,8 @@ int getPosition(sd_bus_message* call, void* userdata, sd_bus_error* error) {
 
 int getSize(sd_bus_message* call, void* userdata, sd_bus_error* error) {
     NODE_INDEX_OR_FAIL(call);
-    const Box box = windowBox(bridgeOf(userdata).tree(), index);
-    return sd_bus_reply_method_return(call, "ii", box.w, box.h);
+    (void)index;
+    return sd_bus_reply_method_return(call, "ii", node->box.w, node->box.h);
 }
 
 int getLayer(sd_bus_message* call, void* userdata, sd_bus_error* error) {
@@ -178,14 +150,6 @@ int declined(sd_bus_message* call, void* userdata, sd_bus_error* error) {
 }
 
 } // namespace
-
-int findComponent(sd_bus*, const char* path, const char*, void* bridge, void** found,
-                  sd_bus_error*) {
-    const AccessibleNode* node = bridgeOf(bridge).tree().find(path);
-    if (!node || !node->widget) return 0;
-    *found = bridge;
-    return 1;
-}
 
 const sd_bus_vtable COMPONENT_VTABLE[] = {
     SD_BUS_VTABLE_START(0),

@@ -66,6 +66,14 @@
       (bus, m, path, interface, member), -ENOSYS)                                                  \
     X(sd_bus_message*, sd_bus_message_unref, (sd_bus_message * m), (m), nullptr)                   \
     X(const char*, sd_bus_message_get_path, (sd_bus_message * m), (m), nullptr)                    \
+    X(const char*, sd_bus_message_get_sender, (sd_bus_message * m), (m), nullptr)                  \
+    X(const char*, sd_bus_message_get_member, (sd_bus_message * m), (m), nullptr)                  \
+    X(int, sd_bus_message_get_cookie, (sd_bus_message * m, uint64_t * cookie), (m, cookie),        \
+      -ENOSYS)                                                                                     \
+    X(int, sd_bus_message_get_reply_cookie, (sd_bus_message * m, uint64_t * cookie), (m, cookie),  \
+      -ENOSYS)                                                                                     \
+    X(int, sd_bus_message_peek_type, (sd_bus_message * m, char* type, const char** contents),      \
+      (m, type, contents), -ENOSYS)                                                                \
     X(int, sd_bus_message_is_method_error, (sd_bus_message * m, const char* name), (m, name),      \
       -ENOSYS)                                                                                     \
     X(int, sd_bus_message_set_auto_start, (sd_bus_message * m, int b), (m, b), -ENOSYS)            \

@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Vyx calculator developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The one place the accessibility bridge joins the toolkit's event loop.
-#include "EventLoopJoin.h"
+// The one place a D-Bus connection joins the toolkit's event loop.
+#include "BusPump.h"
 
 #include <poll.h>
 #include <time.h>
@@ -9,18 +9,6 @@
 #include <cstdint>
 
 using namespace FX;
-
-bool ObservedApp::dispatchEvent(FXRawEvent& event) {
-    if (!observer) return FXApp::dispatchEvent(event);
-    // An event kept from the window still counts as one that was handled.
-    if (observer->beforeEvent(event)) {
-        observer->afterEvent(event);
-        return true;
-    }
-    const bool dispatched = FXApp::dispatchEvent(event);
-    observer->afterEvent(event);
-    return dispatched;
-}
 
 FXDEFMAP(BusPump)
 BusPumpMap[] = {
@@ -31,7 +19,7 @@ BusPumpMap[] = {
 
 FXIMPLEMENT(BusPump, FXObject, BusPumpMap, ARRAYNUMBER(BusPumpMap))
 
-BusPump::BusPump(FXApp* a, Client* c) : app(a), client(c) {}
+BusPump::BusPump(FXApp* a, std::function<void()> s) : app(a), serve(std::move(s)) {}
 
 BusPump::~BusPump() {
     detach();
@@ -44,16 +32,31 @@ void BusPump::attach(sd_bus* bus) {
 }
 
 void BusPump::detach() {
+    unwatch();
+    connection = nullptr;
+    paused = false;
+}
+
+void BusPump::unwatch() {
     if (watched >= 0) app->removeInput(watched, watchedMode);
     if (timing) app->removeTimeout(this, ID_TIMEOUT);
     watched = -1;
     watchedMode = 0;
     timing = false;
-    connection = nullptr;
+}
+
+void BusPump::pause() {
+    paused = true;
+    unwatch();
+}
+
+void BusPump::resume() {
+    paused = false;
+    rearm();
 }
 
 void BusPump::rearm() {
-    if (!connection) return;
+    if (!connection || paused) return;
     const int fd = sd_bus_get_fd(connection);
     const int events = sd_bus_get_events(connection);
     // A closed connection still reports its end through processing: keep
@@ -88,7 +91,7 @@ void BusPump::rearm() {
 
 long BusPump::onReady(FXObject*, FXSelector sel, void*) {
     if (FXSELTYPE(sel) == SEL_TIMEOUT) timing = false;
-    if (connection && client) client->serve(*this);
+    if (connection && !paused) serve();
     rearm();
     return 1;
 }
