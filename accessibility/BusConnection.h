@@ -45,6 +45,8 @@ public:
     BusConnection& operator=(const BusConnection&) = delete;
 
     State state() const { return current; }
+    // Whether an Embed is on its way to the registry.
+    bool embedding() const { return embedAsked; }
     sd_bus* bus() const { return pump.bus(); }
     BusPump& messages() { return pump; }
     // The connection's own name on the bus, "" when there is none.

@@ -81,6 +81,8 @@
       (m, types, ap), -ENOSYS)                                                                     \
     X(int, sd_bus_message_readv, (sd_bus_message * m, const char* types, va_list ap),              \
       (m, types, ap), -ENOSYS)                                                                     \
+    X(int, sd_bus_reply_method_returnv, (sd_bus_message * call, const char* types, va_list ap),    \
+      (call, types, ap), -ENOSYS)                                                                  \
     X(int, sd_bus_message_open_container, (sd_bus_message * m, char type, const char* contents),   \
       (m, type, contents), -ENOSYS)                                                                \
     X(int, sd_bus_message_close_container, (sd_bus_message * m), (m), -ENOSYS)                     \
@@ -155,33 +157,10 @@ int sd_bus_message_read(sd_bus_message* m, const char* types, ...) {
 }
 
 int sd_bus_reply_method_return(sd_bus_message* call, const char* types, ...) {
-    sd_bus_message* reply = nullptr;
-    int r = sd_bus_message_new_method_return(call, &reply);
-    if (r >= 0 && types) {
-        va_list ap;
-        va_start(ap, types);
-        r = sd_bus_message_appendv(reply, types, ap);
-        va_end(ap);
-    }
-    if (r >= 0) r = sd_bus_send(nullptr, reply, nullptr);
-    sd_bus_message_unref(reply);
-    return r;
-}
-
-int sd_bus_call_method_async(sd_bus* bus, sd_bus_slot** slot, const char* destination,
-                             const char* path, const char* interface, const char* member,
-                             sd_bus_message_handler_t callback, void* userdata, const char* types,
-                             ...) {
-    sd_bus_message* call = nullptr;
-    int r = sd_bus_message_new_method_call(bus, &call, destination, path, interface, member);
-    if (r >= 0 && types) {
-        va_list ap;
-        va_start(ap, types);
-        r = sd_bus_message_appendv(call, types, ap);
-        va_end(ap);
-    }
-    if (r >= 0) r = sd_bus_call_async(bus, slot, call, callback, userdata, 0);
-    sd_bus_message_unref(call);
+    va_list ap;
+    va_start(ap, types);
+    const int r = sd_bus_reply_method_returnv(call, types, ap);
+    va_end(ap);
     return r;
 }
 

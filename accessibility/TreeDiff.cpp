@@ -44,7 +44,8 @@ const AccessibleNode* counterpart(const std::vector<AccessibleNode>& other, cons
 }
 
 TreeEvent event(TreeEvent::Kind kind, FXuint source) {
-    TreeEvent e{kind};
+    TreeEvent e{};
+    e.kind = kind;
     e.source = source;
     return e;
 }
