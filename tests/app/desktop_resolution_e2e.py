@@ -283,6 +283,10 @@ class DesktopResolution(unittest.TestCase):
         before = tree(self.home)
         session = self.start("192")
         self.assertEqual(self.window_size(session=session), plain)
+        # Nor does a change while it runs.
+        session.run("xrdb", "-nocpp", "-merge", stdin=b"Xft.dpi: 144\n")
+        session.settle()
+        self.assertEqual(self.window_size(session=session), plain)
         self.exit(session)
         self.assertEqual(tree(self.home), before)
 
