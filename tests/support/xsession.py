@@ -106,6 +106,7 @@ class Session:
         self.process = None
         self.xvfb = None
         self.helpers = []
+        self.folders = []  # removed as the session closes
 
     def _start_server(self):
         """A fresh Xvfb, which reports its display once it accepts clients. The
@@ -402,30 +403,39 @@ class Session:
         D-Bus session of its own, and returns once it owns CLIPBOARD_MANAGER."""
         daemon = subprocess.Popen(["dbus-run-session", "--", "xfsettingsd", "--no-daemon"],
                                   stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL,
-                                  env=self.env, start_new_session=True)
+                                  env=self._settings_env(), start_new_session=True)
         self.helpers.append(daemon)
         wait_until(lambda: self.selection_owner("CLIPBOARD_MANAGER") or daemon.poll() is not None,
                    "xfsettingsd to own CLIPBOARD_MANAGER")
         assert daemon.poll() is None, "xfsettingsd ended with %d" % daemon.returncode
+
+    def _settings_env(self):
+        """The environment of an Xfce settings daemon: a configuration folder
+        of its own, so that it publishes the daemon's defaults, whatever the
+        machine's user set, and a change a test makes lands nowhere else. The
+        calculator follows the font resolution the daemon publishes."""
+        folder = tempfile.mkdtemp(prefix="vyx-xfconf-")
+        self.folders.append(folder)
+        return dict(self.env, XDG_CONFIG_HOME=folder)
 
     def settings_manager(self):
         """Starts Xfce's settings daemon in a D-Bus session of its own, as
         clipboard_manager does, and returns once it owns the screen's
         XSETTINGS; xfconf() then changes its settings as Xfce's settings
         dialogs do."""
-        address = os.path.join(tempfile.mkdtemp(prefix="vyx-xfconf-"), "address")
+        env = self._settings_env()
+        address = os.path.join(env["XDG_CONFIG_HOME"], "address")
         daemon = subprocess.Popen(
             ["dbus-run-session", "--", "sh", "-c",
              'echo "$DBUS_SESSION_BUS_ADDRESS" >"$0" && exec xfsettingsd --no-daemon', address],
-            stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, env=self.env,
+            stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, env=env,
             start_new_session=True)
         self.helpers.append(daemon)
         wait_until(lambda: self.selection_owner("_XSETTINGS_S0") or daemon.poll() is not None,
                    "xfsettingsd to own _XSETTINGS_S0")
         assert daemon.poll() is None, "xfsettingsd ended with %d" % daemon.returncode
         with open(address) as f:
-            self.settings_env = dict(self.env, DBUS_SESSION_BUS_ADDRESS=f.read().strip())
-        shutil.rmtree(os.path.dirname(address))
+            self.settings_env = dict(env, DBUS_SESSION_BUS_ADDRESS=f.read().strip())
 
     def xfconf(self, *arguments):
         """xfconf-query with the arguments, on the settings daemon's bus."""
@@ -460,6 +470,9 @@ class Session:
                 else:
                     helper.kill()
                 helper.wait(timeout=WAIT_LIMIT)
+        for folder in self.folders:
+            shutil.rmtree(folder, ignore_errors=True)
+        self.folders = []
         self._stop_server()
 
 
