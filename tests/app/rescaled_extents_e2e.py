@@ -20,41 +20,33 @@ import xsession  # noqa: E402
 PROGRAM = None
 
 
-def extents(accessible):
-    box = accessible.get_extents(Atspi.CoordType.SCREEN)
-    return box.x, box.y, box.width, box.height
-
-
-def geometry(widget):
-    return widget.x, widget.y, widget.width, widget.height
-
-
 class RescaledExtents(unittest.TestCase):
     def test_extents_follow_a_live_change_of_the_resolution(self):
-        session = xsession.AccessibleSession(PROGRAM)
-        self.addCleanup(session.close)
-        session.start()
-        os.environ["AT_SPI_BUS_ADDRESS"] = session.address
-
-        def joined():
-            desktop = Atspi.get_desktop(0)
-            found = [desktop.get_child_at_index(i) for i in range(desktop.get_child_count())]
-            return [app for app in found if app and app.get_process_id() == session.process.pid]
-        app = xsession.wait_until(joined, "the calculator on the accessibility bus")[0]
+        s = xsession.AccessibleSession(PROGRAM)
+        self.addCleanup(s.close)
+        s.start()
+        os.environ["AT_SPI_BUS_ADDRESS"] = s.address
+        desktop = Atspi.get_desktop(0)
+        app = xsession.wait_until(lambda: [a for a in map(
+            desktop.get_child_at_index, range(desktop.get_child_count()))
+            if a and a.get_process_id() == s.process.pid], "the calculator on the bus")[0]
         app.set_cache_mask(Atspi.Cache.NONE)  # every answer comes from the calculator
-        frame = app.get_child_at_index(0)
-        seven = frame.get_child_at_index(3).get_child_at_index(1)  # the keypad's "7"
-        before = extents(seven)
-        self.assertEqual(before, geometry(session.buttons["7"]))
+        seven = app.get_child_at_index(0).get_child_at_index(3).get_child_at_index(1)
 
-        log = session.size_log()
-        session.run("xrdb", "-nocpp", "-merge", stdin=b"Xft.dpi: 192\n")
+        def extents_and_window():
+            box = seven.get_extents(Atspi.CoordType.SCREEN)
+            w = s.buttons["7"]
+            return (box.x, box.y, box.width, box.height), (w.x, w.y, w.width, w.height)
+        before, window = extents_and_window()
+        self.assertEqual(before, window)
+        log = s.size_log()
+        s.run("xrdb", "-nocpp", "-merge", stdin=b"Xft.dpi: 192\n")
         log.wait_for((985, 398))
-        session.settle()
-        session.map_widgets()
-        self.assertEqual(extents(seven), geometry(session.buttons["7"]))
-        self.assertEqual(extents(frame)[2:], (985, 398))
-        self.assertNotEqual(extents(seven), before)
+        s.settle()
+        s.map_widgets()
+        after, window = extents_and_window()
+        self.assertEqual(after, window)
+        self.assertNotEqual(after, before)
 
 
 if __name__ == "__main__":
