@@ -8,6 +8,7 @@
 #include <fx.h>
 
 #include "CalcEngine.h"
+#include "WindowScale.h"
 
 class AppWindow : public FX::FXMainWindow {
     FXDECLARE(AppWindow)
@@ -131,6 +132,13 @@ public:
     // Rewrites the three display labels from the engine, and nothing else.
     void updateDisplays();
 
+    // Draws the whole window again at the scale of the toolkit's screen
+    // resolution as it is now: fonts, paddings, frames, radio marks, icons and
+    // the window's size become those of a window built at it. The widgets,
+    // their state, the keyboard focus and the clipboard stay, and so does the
+    // window's top left corner.
+    void rescale();
+
     // How many names a copy is offered under.
     enum { TEXT_TYPES = 5 };
 
@@ -144,6 +152,10 @@ protected:
     void registerTextTypes();
     // Whether a copy is offered under the type.
     bool offersType(FX::FXDragType type) const;
+    // The frames' paddings and spacings at the scale.
+    void spaceFrames(const WindowScale& scale);
+    // The icons drawn again at the scale, each the same object.
+    void redrawIcons(const WindowScale& scale);
 
     // Only for the class factory: no widgets, fonts or icons, so the pointers are
     // null and the destructor has nothing to delete.
@@ -160,7 +172,9 @@ protected:
     FX::FXFont* normalFont = nullptr;    // "tahoma" 9 bold of every widget; owned
     FX::FXFont* replacedFont = nullptr;  // the application's font before ours
     FX::FXToolTip* toolTip = nullptr;    // draws with normalFont, so goes with it; owned
-    CalcEngine engine;                   // the calculator state
+    enum { FRAMES = 3 };
+    FX::FXPacker* frames[FRAMES] = {}; // the face, the display block, the pads' row
+    CalcEngine engine;                 // the calculator state
 
     // The types a copy is offered under, UTF8_STRING first; known once created.
     FX::FXDragType textTypes[TEXT_TYPES] = {};

@@ -14,15 +14,23 @@ FXIMPLEMENT(ScaledButton, FXButton, ScaledButtonMap, ARRAYNUMBER(ScaledButtonMap
 
 ScaledButton::ScaledButton(const WindowScale& scale, FXComposite* parent, const FXString& text,
                            FXObject* target, FXSelector selector, FXuint options, FXint padding)
-    : FXButton(parent, text, nullptr, target, selector, options, 0, 0, 0, 0, scale(padding),
-               scale(padding), scale(padding), scale(padding)),
-      outerWidth(FXMAX(1, scale(1))) {
+    : FXButton(parent, text, nullptr, target, selector, options, 0, 0, 0, 0, padding, padding,
+               padding, padding),
+      plainPadding(padding), plainBorder(border) {
+    setScale(scale);
+}
+
+void ScaledButton::setScale(const WindowScale& scale) {
+    padleft = padright = padtop = padbottom = scale(plainPadding);
     // The toolkit's frames are one line, or two when thick; each grows to its
     // width at the scale, rounded, and the label keeps clear of it.
-    if (border > 1) {
-        border = FXMAX(outerWidth + 1, scale(border));
+    outerWidth = FXMAX(1, scale(1));
+    innerWidth = 0;
+    border = plainBorder;
+    if (plainBorder > 1) {
+        border = FXMAX(outerWidth + 1, scale(plainBorder));
         innerWidth = border - outerWidth;
-    } else if (border == 1) {
+    } else if (plainBorder == 1) {
         border = outerWidth;
     }
 }

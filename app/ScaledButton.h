@@ -26,6 +26,10 @@ public:
 
     long onPaint(FX::FXObject*, FX::FXSelector, void*);
 
+    // Takes the paddings and frame widths of this scale, from those given at
+    // 96 dpi; the caller lays the window out again.
+    void setScale(const WindowScale& scale);
+
     // How wide the frame's outer line is drawn; the inner line of a thick
     // frame takes the rest of the border.
     FX::FXint getOuterWidth() const { return outerWidth; }
@@ -38,6 +42,8 @@ protected:
     void drawRing(FX::FXDCWindow& dc, FX::FXint inset, FX::FXColor topLeft, FX::FXColor bottomRight,
                   bool raised);
 
-    FX::FXint outerWidth = 1; // the lit and shaded outer line
-    FX::FXint innerWidth = 0; // a thick frame's inner line; 0 for a plain frame
+    FX::FXint plainPadding = 0; // each padding at 96 dpi
+    FX::FXint plainBorder = 0;  // the toolkit's border for the frame style
+    FX::FXint outerWidth = 1;   // the lit and shaded outer line
+    FX::FXint innerWidth = 0;   // a thick frame's inner line; 0 for a plain frame
 };

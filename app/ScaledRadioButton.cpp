@@ -58,10 +58,21 @@ void fillDisk(FXDCWindow& dc, FXint x, FXint y, FXint diameter, FXColor upperLef
 ScaledRadioButton::ScaledRadioButton(const WindowScale& scale, FXComposite* parent,
                                      const FXString& text, FXObject* target, FXSelector selector,
                                      FXuint options, FXint padding)
-    : FXRadioButton(parent, text, target, selector, options, 0, 0, 0, 0, scale(padding),
-                    scale(padding), scale(padding), scale(padding)),
-      ownDrawing(!scale.isOne()), box(scale(BOX)), ring(scale(RING)), ball(scale(BALL)),
-      gap(scale(GAP)), line(scale.lines()) {}
+    : FXRadioButton(parent, text, target, selector, options, 0, 0, 0, 0, padding, padding, padding,
+                    padding),
+      plainPadding(padding) {
+    setScale(scale);
+}
+
+void ScaledRadioButton::setScale(const WindowScale& scale) {
+    padleft = padright = padtop = padbottom = scale(plainPadding);
+    ownDrawing = !scale.isOne();
+    box = scale(BOX);
+    ring = scale(RING);
+    ball = scale(BALL);
+    gap = scale(GAP);
+    line = scale.lines();
+}
 
 FXint ScaledRadioButton::getDefaultWidth() {
     if (!ownDrawing) return FXRadioButton::getDefaultWidth();

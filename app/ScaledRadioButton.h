@@ -29,16 +29,21 @@ public:
 
     long onPaint(FX::FXObject*, FX::FXSelector, void*);
 
+    // Takes the paddings and indicator of this scale, from the paddings given
+    // at 96 dpi; the caller lays the window out again.
+    void setScale(const WindowScale& scale);
+
     // The side of the square the indicator takes, and the ring it draws in it.
     FX::FXint getIndicatorSize() const { return box; }
 
 protected:
     ScaledRadioButton() = default;
 
-    bool ownDrawing = false; // false: the toolkit's 96-dpi look, drawn by it
-    FX::FXint box = 13;      // the indicator's square
-    FX::FXint ring = 12;     // the outer ring's diameter, at the square's top left
-    FX::FXint ball = 4;      // the check mark's diameter
-    FX::FXint gap = 4;       // between indicator and text
-    FX::FXint line = 1;      // each of the two rings' width
+    FX::FXint plainPadding = 0; // each padding at 96 dpi
+    bool ownDrawing = false;    // false: the toolkit's 96-dpi look, drawn by it
+    FX::FXint box = 13;         // the indicator's square
+    FX::FXint ring = 12;        // the outer ring's diameter, at the square's top left
+    FX::FXint ball = 4;         // the check mark's diameter
+    FX::FXint gap = 4;          // between indicator and text
+    FX::FXint line = 1;         // each of the two rings' width
 };

@@ -1,7 +1,8 @@
 // SPDX-FileCopyrightText: 2026 The Vyx calculator developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The calculator's face: fonts, icons, the memory and display block and the four
-// button pads, built in one pass before any window-system resource exists.
+// button pads, built in one pass before any window-system resource exists; and
+// the sizes of it that follow the scale.
 #include "AppWindow.h"
 #include "PixelArtIcon.h"
 #include "ScaledButton.h"
@@ -107,6 +108,18 @@ const DisplayRow DISPLAY_ROWS[] = {
     {"0", "Decimal", FXRGB(220, 220, 255)},
 };
 
+// The paddings and spacings of the frames at 96 dpi, in the order of the
+// window's frames field.
+struct FrameSpacing {
+    FXint left, right, top, bottom, horizontal, vertical;
+};
+
+const FrameSpacing FRAME_SPACINGS[] = {
+    {0, 0, 0, 0, 4, 4},  // the whole face: the block above the pads
+    {4, 4, 4, 4, 4, 4},  // the memory and display block
+    {5, 5, 0, 5, 10, 4}, // the pads side by side
+};
+
 // The toolkit takes 0 as "any set width".
 const FXuint ANY_SETWIDTH = 0;
 
@@ -152,14 +165,12 @@ AppWindow::AppWindow(FXApp* a)
     setIcon(bigIcon);
     setMiniIcon(smallIcon);
 
-    FXVerticalFrame* frame = new FXVerticalFrame(this, LAYOUT_FILL_X | LAYOUT_FILL_Y, 0, 0, 0, 0, 0,
-                                                 0, 0, 0, scale(4), scale(4));
+    // Each frame's paddings and spacings are set at the scale once all exist.
+    FXVerticalFrame* frame = new FXVerticalFrame(this, LAYOUT_FILL_X | LAYOUT_FILL_Y);
 
     // Three rows by construction order: child k goes to row k mod 3, so each
     // row joins a memory slot, a display and its copy button.
-    FXMatrix* block =
-        new FXMatrix(frame, 3, MATRIX_BY_ROWS | LAYOUT_FILL_X | LAYOUT_FILL_COLUMN, 0, 0, 0, 0,
-                     scale(4), scale(4), scale(4), scale(4), scale(4), scale(4));
+    FXMatrix* block = new FXMatrix(frame, 3, MATRIX_BY_ROWS | LAYOUT_FILL_X | LAYOUT_FILL_COLUMN);
     for (FXint i = 0; i < 3; i++) {
         memoryButtons[i] = new ScaledButton(scale, block, FXString().format(" MEM %1d ", i), this,
                                             ID_RECALL_0 + i, BUTTON_NORMAL | LAYOUT_FILL_Y, 2);
@@ -190,14 +201,33 @@ AppWindow::AppWindow(FXApp* a)
         copy->setTipText("Copy this value to the system clipboard.");
     }
 
-    FXHorizontalFrame* pads =
-        new FXHorizontalFrame(frame, LAYOUT_FILL_X | LAYOUT_FILL_Y, 0, 0, 0, 0, scale(5), scale(5),
-                              0, scale(5), scale(10), scale(4));
+    FXHorizontalFrame* pads = new FXHorizontalFrame(frame, LAYOUT_FILL_X | LAYOUT_FILL_Y);
     for (const Pad& pad : PADS) {
         FXMatrix* matrix = buildPad(scale, pads, this, pad);
         if (pad.firstId == ID_ACOS)
             angleButton = static_cast<FXButton*>(matrix->childAtIndex(ID_ANGLE - ID_ACOS));
     }
+    frames[0] = frame;
+    frames[1] = block;
+    frames[2] = pads;
+    spaceFrames(scale);
 
     toolTip = new FXToolTip(a, TOOLTIP_NORMAL);
+}
+
+void AppWindow::spaceFrames(const WindowScale& scale) {
+    for (FXint k = 0; k < FRAMES; k++) {
+        const FrameSpacing& spacing = FRAME_SPACINGS[k];
+        frames[k]->setPadLeft(scale(spacing.left));
+        frames[k]->setPadRight(scale(spacing.right));
+        frames[k]->setPadTop(scale(spacing.top));
+        frames[k]->setPadBottom(scale(spacing.bottom));
+        frames[k]->setHSpacing(scale(spacing.horizontal));
+        frames[k]->setVSpacing(scale(spacing.vertical));
+    }
+}
+
+void AppWindow::redrawIcons(const WindowScale& scale) {
+    redrawPixelArtIcon(smallIcon, calculator16_xpm, scale.lines());
+    redrawPixelArtIcon(bigIcon, calculator32_xpm, scale.lines());
 }

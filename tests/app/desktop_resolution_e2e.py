@@ -9,6 +9,7 @@ The programs see only the packaged faces the window's fonts resolve to: the
 reference picture holds their glyphs as this Debian release renders them."""
 import subprocess
 import os
+import re
 import shutil
 import sys
 import tempfile
@@ -62,9 +63,10 @@ class DesktopResolution(unittest.TestCase):
         session.start()
         return session
 
-    def sizes(self, dpi=None):
-        """The sizes the window and its widgets come up with, by name."""
-        session = self.start(dpi)
+    @staticmethod
+    def widget_sizes(session):
+        """The sizes the window and its widgets have now, by name."""
+        session.map_widgets()
         widgets = {"window": session.children(session.window)[0]}
         for row in range(3):
             widgets["MEM %d" % row] = session.recall[row]
@@ -72,8 +74,17 @@ class DesktopResolution(unittest.TestCase):
             widgets["display %d" % row] = session.displays[row]
             widgets["> %d" % row] = session.copy[row]
         widgets.update(session.buttons)
-        session.close()
         return {name: (w.width, w.height) for name, w in widgets.items()}
+
+    def sizes(self, dpi=None, prepare=None):
+        """The sizes the window and its widgets come up with, by name; after
+        the input of prepare(session), when given."""
+        session = self.start(dpi)
+        if prepare:
+            prepare(session)
+        found = self.widget_sizes(session)
+        session.close()
+        return found
 
     def indicator(self, dpi):
         """The checked decimal display's radio indicator: the width and height
@@ -163,6 +174,102 @@ class DesktopResolution(unittest.TestCase):
         self.assertEqual(session.exit_status(), 0)
         session.close()
 
+    @staticmethod
+    def corner(session):
+        """Where the window's top left corner is on the screen."""
+        listing = session.run("xwininfo", "-id", str(session.window)).stdout.decode()
+        return re.findall(r"Absolute upper-left [XY]:\s+(-?\d+)", listing)
+
+    def follow(self, session, log, change, fresh):
+        """Makes the change, waits for the window to take the size of a fresh
+        start, and checks every widget against that start."""
+        reported = len(log.sizes())
+        change()
+        expected = fresh["window"]
+        log.wait_for(expected)
+        session.settle()
+        self.assertEqual(log.sizes()[reported:], [expected], "one relayout, to the last value")
+        self.assertEqual(self.widget_sizes(session), fresh)
+
+    def enter_session(self, session):
+        """Hexadecimal, 0xC in memory 0, "+" pending, 7 being typed, degrees,
+        and the hexadecimal display's text on the clipboard."""
+        session.click(session.displays[1])
+        session.press("C")
+        session.click(session.store[0])
+        session.press("+", "7", "[RAD]")
+        self.assertEqual(session.copied(1), b"0x00000007")
+
+    def expect_session_kept(self, session):
+        """The session entered above is all there, the clipboard still the
+        calculator's."""
+        self.assertEqual(session.selection_owner("CLIPBOARD"), session.window)
+        self.assertEqual(session.selection("clipboard"), b"0x00000007")
+        self.assertEqual(session.copied(2), b"7")
+        session.press("=")
+        self.assertEqual(session.copied(1), b"0x00000013")
+        session.click(session.recall[0])
+        self.assertEqual(session.copied(2), b"12")
+        # 0x5A is 90, read in the hexadecimal base; its sine in degrees is 1.
+        session.press("AC", "5", "A", "sin")
+        self.assertEqual(session.copied(2), b"1")
+
+    def test_live_changes_by_xrdb_match_fresh_starts_and_lose_nothing(self):
+        fresh = {dpi: self.sizes(dpi, self.enter_session) for dpi in ("192", "144", None)}
+        session = self.start()
+        corner = self.corner(session)
+        self.enter_session(session)
+        log = session.size_log()
+
+        def merge(*values):
+            return lambda: [session.run("xrdb", "-nocpp", "-merge", stdin=b"Xft.dpi: %s\n" % v)
+                            for v in values]
+
+        for dpi, expected in (("192", "192"), ("96", None), ("144", "144"), ("192", "192"),
+                              ("abc", None), ("192", "192"), ("0", None), ("192", "192"),
+                              ("-96", None), ("192", "192"), ("100000", None)):
+            with self.subTest(dpi=dpi):
+                self.follow(session, log, merge(dpi.encode()), fresh[expected])
+                self.assertEqual(self.corner(session), corner)
+        # Written three times while the calculator is held: one relayout, for
+        # the last value.
+        with session.stopped():
+            merge(b"120", b"192", b"144")()
+        self.follow(session, log, lambda: None, fresh["144"])
+        # Another resource is no resolution: nothing happens until the next is set.
+        self.follow(session, log, lambda: (
+            session.run("xrdb", "-nocpp", "-merge", stdin=b"Xcursor.size: 48\n"),
+            session.settle(), merge(b"96")()), fresh[None])
+        self.expect_session_kept(session)
+
+    def test_xfsettingsd_changes_match_fresh_starts(self):
+        def store(session):
+            session.press("4", "2")
+            session.click(session.store[1])
+
+        fresh = {dpi: self.sizes(dpi, store) for dpi in ("192", "144", "50", None)}
+        session = self.start()
+        store(session)
+        session.settings_manager()
+        log = session.size_log()
+
+        def dpi(value):
+            return lambda: session.xfconf("-c", "xsettings", "-p", "/Xft/DPI", "-n", "-t", "int",
+                                          "-s", str(value))
+
+        # The daemon writes 0 as 50 and 100000 as 500, which is beyond the
+        # calculator's range, in the resources as in XSETTINGS.
+        for value, expected in ((192, "192"), (96, None), (144, "144"), (0, "50"), (192, "192"),
+                                (100000, None), (144, "144")):
+            with self.subTest(value=value):
+                self.follow(session, log, dpi(value), fresh[expected])
+        # With the resources gone, XSETTINGS still says 144: the window stays
+        # as it is until the next change.
+        self.follow(session, log, lambda: (session.run("xrdb", "-remove"), session.settle(),
+                                           dpi(192)()), fresh["192"])
+        session.click(session.recall[1])
+        self.assertEqual(session.copied(2), b"42")
+
     def test_users_screenres_wins_and_the_registry_files_are_not_touched(self):
         plain = self.window_size()
 
@@ -175,6 +282,10 @@ class DesktopResolution(unittest.TestCase):
         os.utime(own, ns=(10**18, 10**18))
         before = tree(self.home)
         session = self.start("192")
+        self.assertEqual(self.window_size(session=session), plain)
+        # Nor does a change while it runs.
+        session.run("xrdb", "-nocpp", "-merge", stdin=b"Xft.dpi: 144\n")
+        session.settle()
         self.assertEqual(self.window_size(session=session), plain)
         self.exit(session)
         self.assertEqual(tree(self.home), before)

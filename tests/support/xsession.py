@@ -106,6 +106,7 @@ class Session:
         self.process = None
         self.xvfb = None
         self.helpers = []
+        self.folders = []  # removed as the session closes
 
     def _start_server(self):
         """A fresh Xvfb, which reports its display once it accepts clients. The
@@ -402,11 +403,51 @@ class Session:
         D-Bus session of its own, and returns once it owns CLIPBOARD_MANAGER."""
         daemon = subprocess.Popen(["dbus-run-session", "--", "xfsettingsd", "--no-daemon"],
                                   stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL,
-                                  env=self.env, start_new_session=True)
+                                  env=self._settings_env(), start_new_session=True)
         self.helpers.append(daemon)
         wait_until(lambda: self.selection_owner("CLIPBOARD_MANAGER") or daemon.poll() is not None,
                    "xfsettingsd to own CLIPBOARD_MANAGER")
         assert daemon.poll() is None, "xfsettingsd ended with %d" % daemon.returncode
+
+    def _settings_env(self):
+        """The environment of an Xfce settings daemon: a configuration folder
+        of its own, so that it publishes the daemon's defaults, whatever the
+        machine's user set, and a change a test makes lands nowhere else. The
+        calculator follows the font resolution the daemon publishes."""
+        folder = tempfile.mkdtemp(prefix="vyx-xfconf-")
+        self.folders.append(folder)
+        return dict(self.env, XDG_CONFIG_HOME=folder)
+
+    def settings_manager(self):
+        """Starts Xfce's settings daemon in a D-Bus session of its own, as
+        clipboard_manager does, and returns once it owns the screen's
+        XSETTINGS; xfconf() then changes its settings as Xfce's settings
+        dialogs do."""
+        env = self._settings_env()
+        address = os.path.join(env["XDG_CONFIG_HOME"], "address")
+        daemon = subprocess.Popen(
+            ["dbus-run-session", "--", "sh", "-c",
+             'echo "$DBUS_SESSION_BUS_ADDRESS" >"$0" && exec xfsettingsd --no-daemon', address],
+            stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, env=env,
+            start_new_session=True)
+        self.helpers.append(daemon)
+        wait_until(lambda: self.selection_owner("_XSETTINGS_S0") or daemon.poll() is not None,
+                   "xfsettingsd to own _XSETTINGS_S0")
+        assert daemon.poll() is None, "xfsettingsd ended with %d" % daemon.returncode
+        with open(address) as f:
+            self.settings_env = dict(env, DBUS_SESSION_BUS_ADDRESS=f.read().strip())
+
+    def xfconf(self, *arguments):
+        """xfconf-query with the arguments, on the settings daemon's bus."""
+        subprocess.run(["xfconf-query", *arguments], env=self.settings_env, capture_output=True,
+                       timeout=COMMAND_TIMEOUT, check=True)
+
+    def size_log(self):
+        """Starts listening to the window's size changes: the returned log's
+        sizes() are all it took from now on, as the X server reported them."""
+        log = SizeLog(self.env, self.window)
+        self.helpers.append(log.process)
+        return log
 
     def silent_manager(self):
         """Starts a clipboard manager that never answers; its requests() tells
@@ -429,6 +470,9 @@ class Session:
                 else:
                     helper.kill()
                 helper.wait(timeout=WAIT_LIMIT)
+        for folder in self.folders:
+            shutil.rmtree(folder, ignore_errors=True)
+        self.folders = []
         self._stop_server()
 
 
@@ -506,6 +550,41 @@ class WaylandSession(Session):
         subprocess.run(["wl-copy", text], env=self.env, stdin=subprocess.DEVNULL,
                        stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL,
                        timeout=COMMAND_TIMEOUT, check=True)
+
+
+class SizeLog:
+    """tests/tools/window_sizes on a window."""
+
+    def __init__(self, env, window):
+        self.process = subprocess.Popen([os.path.join(TOOLS, "window_sizes"), str(window)],
+                                        stdout=subprocess.PIPE, env=env, bufsize=0)
+        self.seen = []
+        self.pending = b""
+        assert self._lines(WAIT_LIMIT) == ["ready"], "window_sizes did not start"
+
+    def _lines(self, limit):
+        """The whole lines it printed within the time, at least one if any comes."""
+        lines = []
+        while not lines:
+            ready, _, _ = select.select([self.process.stdout], [], [], limit)
+            if not ready:
+                break
+            data = os.read(self.process.stdout.fileno(), 65536)
+            if not data:
+                break
+            *complete, self.pending = (self.pending + data).split(b"\n")
+            lines = [line.decode() for line in complete]
+            limit = 0
+        return lines
+
+    def sizes(self):
+        """Every size reported so far, as (width, height)."""
+        self.seen += [tuple(map(int, line.split("x"))) for line in self._lines(0)]
+        return list(self.seen)
+
+    def wait_for(self, size):
+        """Returns once the window has taken the size, (width, height)."""
+        wait_until(lambda: size in self.sizes(), "the window to become %dx%d" % size)
 
 
 class SilentOwner:
