@@ -35,12 +35,6 @@ bool isKey(const FXRawEvent& event) {
     return event.xany.type == KeyPress || event.xany.type == KeyRelease;
 }
 
-// What keeps its order behind a held key: the user's input.
-bool isInput(const FXRawEvent& event) {
-    const int type = event.xany.type;
-    return isKey(event) || type == ButtonPress || type == ButtonRelease || type == MotionNotify;
-}
-
 } // namespace
 
 FXDEFMAP(KeyQueue)
@@ -56,15 +50,20 @@ KeyQueue::~KeyQueue() {
     if (timing) app->removeTimeout(this, ID_LIMIT);
 }
 
+// Everything that comes while a key is held waits behind it, not only the
+// user's input: a program that pings the window, or asks for its clipboard,
+// after typing is answered after what it typed.
 bool KeyQueue::take(const FXRawEvent& event, sd_bus* bus, bool listened) {
-    if (!isInput(event)) return false;
+    if (!isKey(event) && held.empty()) return false;
     Held entry;
     entry.event = event;
     const bool sent = isKey(event) && bus && listened && !stalled && forward(event, bus, entry);
     if (!sent && held.empty()) return false;
     entry.answered = !sent;
     held.push_back(entry);
-    rearmLimit();
+    // Behind answered events only, as in a dialog's loop that a delivered
+    // click started, it goes on at once with them.
+    deliverAnswered();
     return true;
 }
 

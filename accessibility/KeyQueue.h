@@ -5,8 +5,8 @@
 // keys there and may keep one that is a command of its own, which then goes
 // nowhere else. Nothing waits for the registry: a key is sent and held, and
 // reaches the window when the registry has answered, or after a short limit
-// without its answer. Input that comes while keys are held waits behind
-// them, so the window sees everything in the order it came. A registry that
+// without its answer. Every event that comes while keys are held waits
+// behind them, so the window sees everything in the order it came. A registry that
 // misses the limit gets no more keys to hold until it shows it is alive.
 #pragma once
 
@@ -30,7 +30,7 @@ public:
     KeyQueue(const KeyQueue&) = delete;
     KeyQueue& operator=(const KeyQueue&) = delete;
 
-    // Takes an input event before the window sees it, with the bus keys go
+    // Takes an event before the window sees it, with the bus keys go
     // to (null while there is none) and whether some listener takes keys
     // from the registry: with none, keys go straight to the window. True
     // when the event is held.

@@ -5,7 +5,7 @@
 #pragma once
 
 #include "DesktopScaleWatch.h"
-#include "EventLoopJoin.h"
+#include "ObservedApp.h"
 
 class CalculatorApp : public ObservedApp {
 public:

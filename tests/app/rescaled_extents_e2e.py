@@ -2,7 +2,8 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 """End-to-end: after the desktop's resolution changes while the calculator
 runs, a screen reader that asks the accessibility bus for a widget's extents
-gets the widget's new place and size, as its X window has them."""
+gets the widget's new place and size, as its X window has them, and one that
+listens is told the widget moved."""
 import os
 import shutil
 import sys
@@ -12,7 +13,7 @@ import unittest
 import gi
 
 gi.require_version("Atspi", "2.0")
-from gi.repository import Atspi  # noqa: E402
+from gi.repository import Atspi, GLib  # noqa: E402
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "support"))
 import xsession  # noqa: E402
@@ -37,7 +38,10 @@ class RescaledExtents(unittest.TestCase):
             box = seven.get_extents(Atspi.CoordType.SCREEN)
             w = s.buttons["7"]
             return (box.x, box.y, box.width, box.height), (w.x, w.y, w.width, w.height)
-        before, window = extents_and_window()
+        moved = []
+        listener = Atspi.EventListener.new(lambda event: moved.append(event.source))
+        listener.register("object:bounds-changed")
+        before, window = extents_and_window()  # answered after the registration is known
         self.assertEqual(before, window)
         log = s.size_log()
         s.run("xrdb", "-nocpp", "-merge", stdin=b"Xft.dpi: 192\n")
@@ -47,6 +51,13 @@ class RescaledExtents(unittest.TestCase):
         after, window = extents_and_window()
         self.assertEqual(after, window)
         self.assertNotEqual(after, before)
+        context = GLib.MainContext.default()
+
+        def told():
+            while context.pending():
+                context.iteration(False)
+            return seven in moved
+        xsession.wait_until(told, "the event that the seven moved")
 
 
 if __name__ == "__main__":
