@@ -100,14 +100,11 @@ void BusConnection::process() {
     sd_bus* bus = pump.bus();
     for (int i = 0; bus && i < MESSAGES_PER_TURN; i++) {
         const int r = sd_bus_process(bus, nullptr);
-        if (sd_bus_is_open(bus) <= 0) {
-            lose();
-            break;
-        }
         // A failure that leaves the connection open is tried again at the
         // next round, unless it keeps failing.
-        if (r < 0 && ++failures >= FAILURES_TO_GIVE_UP) {
+        if (sd_bus_is_open(bus) <= 0 || (r < 0 && ++failures >= FAILURES_TO_GIVE_UP)) {
             lose();
+            owner.served();
             break;
         }
         if (r >= 0) failures = 0;
