@@ -133,14 +133,14 @@ int BusConnection::onEmbedded(sd_bus_message* reply, void* self, sd_bus_error*) 
 // is asked again.
 int BusConnection::onRegistryOwner(sd_bus_message* signal, void* self, sd_bus_error*) {
     BusConnection& connection = connectionOf(self);
-    std::string after;
-    if (!ownerChange(signal, atspi::REGISTRY, after)) return 0;
+    const std::optional<std::string> after = ownerChange(signal, atspi::REGISTRY);
+    if (!after) return 0;
     if (connection.current == JOINED) {
         connection.deskName.clear();
         connection.deskPath.clear();
         connection.setState(JOINING);
     }
-    connection.owner.registryChanged(!after.empty());
-    if (!after.empty()) connection.embed();
+    connection.owner.registryChanged(!after->empty());
+    if (!after->empty()) connection.embed();
     return 0;
 }

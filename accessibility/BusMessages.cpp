@@ -15,6 +15,13 @@ int replyWith(sd_bus_message* call, const MessageFill& fill) {
     return r;
 }
 
+int replyWithNone(sd_bus_message* call, const char* contents) {
+    return replyWith(call, [contents](sd_bus_message* reply) {
+        const int r = sd_bus_message_open_container(reply, 'a', contents);
+        return r >= 0 ? sd_bus_message_close_container(reply) : r;
+    });
+}
+
 int callLater(sd_bus* bus, const MethodCall& method, sd_bus_message_handler_t handler,
               void* userdata, const MessageFill& fill, std::uint64_t limit, bool mayStart,
               std::uint64_t* cookie) {
@@ -37,14 +44,14 @@ int watchOwner(sd_bus* bus, const char* name, sd_bus_message_handler_t handler, 
     return sd_bus_add_match_async(bus, nullptr, match.c_str(), handler, nullptr, userdata);
 }
 
-bool ownerChange(sd_bus_message* signal, const char* name, std::string& newOwner) {
+std::optional<std::string> ownerChange(sd_bus_message* signal, const char* name) {
     const char* sender = sd_bus_message_get_sender(signal);
     const char *changed = nullptr, *before = nullptr, *after = nullptr;
-    if (!sender || std::strcmp(sender, atspi::DBUS_SERVICE) != 0) return false;
-    if (sd_bus_message_read(signal, "sss", &changed, &before, &after) < 0) return false;
-    if (std::strcmp(changed, name) != 0) return false;
-    newOwner = after;
-    return true;
+    if (!sender || std::strcmp(sender, atspi::DBUS_SERVICE) != 0 ||
+        sd_bus_message_read(signal, "sss", &changed, &before, &after) < 0 ||
+        std::strcmp(changed, name) != 0)
+        return std::nullopt;
+    return std::string(after);
 }
 
 bool isAnswer(sd_bus_message* reply) {

@@ -8,6 +8,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 
 // Writes the values into a message; a negative result is an error.
@@ -15,6 +16,8 @@ using MessageFill = std::function<int(sd_bus_message*)>;
 
 // Answers a call with a reply that fill writes.
 int replyWith(sd_bus_message* call, const MessageFill& fill);
+// Answers a call with an empty array of the contents' type.
+int replyWithNone(sd_bus_message* call, const char* contents);
 
 struct MethodCall {
     const char* destination;
@@ -35,9 +38,9 @@ int callLater(sd_bus* bus, const MethodCall& method, sd_bus_message_handler_t ha
 // Watches the owner of a well-known name through the bus's NameOwnerChanged;
 // the handler reads the signal with ownerChange.
 int watchOwner(sd_bus* bus, const char* name, sd_bus_message_handler_t handler, void* userdata);
-// True for the bus's own word that the name changed owner; newOwner is then
-// its new unique name, or empty when the name went.
-bool ownerChange(sd_bus_message* signal, const char* name, std::string& newOwner);
+// The name's new owner, by the bus's own word that it changed: its unique
+// name, or empty when the name went. Nothing for any other signal.
+std::optional<std::string> ownerChange(sd_bus_message* signal, const char* name);
 
 // Whether a reply came from the one called: an answer or an error of its own,
 // not the library's time-out nor the bus's word that it left unanswered.

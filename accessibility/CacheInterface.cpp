@@ -7,10 +7,7 @@
 namespace {
 
 int getItems(sd_bus_message* call, void*, sd_bus_error*) {
-    return replyWith(call, [](sd_bus_message* reply) {
-        const int r = sd_bus_message_open_container(reply, 'a', "((so)(so)(so)iiassusau)");
-        return r >= 0 ? sd_bus_message_close_container(reply) : r;
-    });
+    return replyWithNone(call, "((so)(so)(so)iiassusau)");
 }
 
 } // namespace

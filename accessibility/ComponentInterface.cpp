@@ -4,6 +4,8 @@
 // its own window. Nothing here moves, resizes or focuses anything: a request
 // to is answered false.
 #include "Interfaces.h"
+
+#include <functional>
 #include "WidgetRoles.h"
 
 using namespace FX;
@@ -52,15 +54,21 @@ bool boxIn(void* userdata, FXint index, FXuint type, Box& box, sd_bus_error* err
     NODE_OR_FAIL(sd_bus_message_get_path(call));                                                   \
     const FXint index = serverOf(userdata).indexOf(node)
 
-int contains(sd_bus_message* call, void* userdata, sd_bus_error* error) {
-    NODE_INDEX_OR_FAIL(call);
+// A point and the coordinates it is in, as a call gives them.
+struct Point {
     FXint x = 0, y = 0;
     FXuint type = 0;
-    int r = sd_bus_message_read(call, "iiu", &x, &y, &type);
-    if (r < 0) return r;
+    int read(sd_bus_message* call) { return sd_bus_message_read(call, "iiu", &x, &y, &type); }
+};
+
+int contains(sd_bus_message* call, void* userdata, sd_bus_error* error) {
+    NODE_INDEX_OR_FAIL(call);
+    Point point;
     Box box;
-    if (!boxIn(userdata, index, type, box, error)) return -EINVAL;
-    return sd_bus_reply_method_return(call, "b", box.contains(x, y));
+    const int r = point.read(call);
+    if (r < 0) return r;
+    if (!boxIn(userdata, index, point.type, box, error)) return -EINVAL;
+    return sd_bus_reply_method_return(call, "b", box.contains(point.x, point.y));
 }
 
 // The deepest node under this one whose box holds the point.
@@ -79,10 +87,11 @@ FXint nodeAt(void* userdata, FXint index, FXint x, FXint y, FXuint type, sd_bus_
 
 int getAccessibleAtPoint(sd_bus_message* call, void* userdata, sd_bus_error* error) {
     NODE_INDEX_OR_FAIL(call);
-    FXint x = 0, y = 0;
-    FXuint type = 0;
-    int r = sd_bus_message_read(call, "iiu", &x, &y, &type);
+    Point point;
+    const int r = point.read(call);
     if (r < 0) return r;
+    FXint x = point.x, y = point.y;
+    const FXuint type = point.type;
     if (type > COORD_PARENT) return refuse(error, "unknown coordinate type");
     if (type == COORD_PARENT) {
         // A point relative to this node: made relative to its window.
@@ -97,24 +106,28 @@ int getAccessibleAtPoint(sd_bus_message* call, void* userdata, sd_bus_error* err
     });
 }
 
-int getExtents(sd_bus_message* call, void* userdata, sd_bus_error* error) {
+// Answers with the node's box in the coordinates the call asks for.
+int replyWithBox(sd_bus_message* call, void* userdata, sd_bus_error* error,
+                 const std::function<int(sd_bus_message*, const Box&)>& fill) {
     NODE_INDEX_OR_FAIL(call);
     FXuint type = 0;
-    int r = sd_bus_message_read(call, "u", &type);
+    const int r = sd_bus_message_read(call, "u", &type);
     if (r < 0) return r;
     Box box;
     if (!boxIn(userdata, index, type, box, error)) return -EINVAL;
-    return sd_bus_reply_method_return(call, "(iiii)", box.x, box.y, box.w, box.h);
+    return replyWith(call, [&](sd_bus_message* reply) { return fill(reply, box); });
+}
+
+int getExtents(sd_bus_message* call, void* userdata, sd_bus_error* error) {
+    return replyWithBox(call, userdata, error, [](sd_bus_message* reply, const Box& box) {
+        return sd_bus_message_append(reply, "(iiii)", box.x, box.y, box.w, box.h);
+    });
 }
 
 int getPosition(sd_bus_message* call, void* userdata, sd_bus_error* error) {
-    NODE_INDEX_OR_FAIL(call);
-    FXuint type = 0;
-    int r = sd_bus_message_read(call, "u", &type);
-    if (r < 0) return r;
-    Box box;
-    if (!boxIn(userdata, index, type, box, error)) return -EINVAL;
-    return sd_bus_reply_method_return(call, "ii", box.x, box.y);
+    return replyWithBox(call, userdata, error, [](sd_bus_message* reply, const Box& box) {
+        return sd_bus_message_append(reply, "ii", box.x, box.y);
+    });
 }
 
 int getSize(sd_bus_message* call, void* userdata, sd_bus_error* error) {

@@ -11,30 +11,15 @@ namespace {
 
 struct StateName {
     FXuint state;
-    const char* name;
-    const char* type;
+    const char* name; // as in the signal; listeners register "object:state-changed:" with it
 };
 
 const StateName STATE_NAMES[] = {
-    {A11Y_ACTIVE, "active", "object:state-changed:active"},
-    {A11Y_CHECKED, "checked", "object:state-changed:checked"},
-    {A11Y_DEFUNCT, "defunct", "object:state-changed:defunct"},
-    {A11Y_ENABLED, "enabled", "object:state-changed:enabled"},
-    {A11Y_SENSITIVE, "sensitive", "object:state-changed:sensitive"},
-    {A11Y_FOCUSABLE, "focusable", "object:state-changed:focusable"},
-    {A11Y_FOCUSED, "focused", "object:state-changed:focused"},
-    {A11Y_MODAL, "modal", "object:state-changed:modal"},
-    {A11Y_RESIZABLE, "resizable", "object:state-changed:resizable"},
-    {A11Y_SHOWING, "showing", "object:state-changed:showing"},
-    {A11Y_VISIBLE, "visible", "object:state-changed:visible"},
-    {A11Y_CHECKABLE, "checkable", "object:state-changed:checkable"},
+    {A11Y_ACTIVE, "active"},   {A11Y_CHECKED, "checked"},     {A11Y_DEFUNCT, "defunct"},
+    {A11Y_ENABLED, "enabled"}, {A11Y_SENSITIVE, "sensitive"}, {A11Y_FOCUSABLE, "focusable"},
+    {A11Y_FOCUSED, "focused"}, {A11Y_MODAL, "modal"},         {A11Y_RESIZABLE, "resizable"},
+    {A11Y_SHOWING, "showing"}, {A11Y_VISIBLE, "visible"},     {A11Y_CHECKABLE, "checkable"},
 };
-
-const StateName* stateName(FXuint state) {
-    for (const StateName& row : STATE_NAMES)
-        if (row.state == state) return &row;
-    return nullptr;
-}
 
 // A value that says nothing: the protocol's signals all carry one.
 int noValue(sd_bus_message* m) {
@@ -62,8 +47,11 @@ void EventSignals::emit(FXuint source, const Signal& signal, const MessageFill& 
 }
 
 void EventSignals::stateChanged(FXuint source, FXuint state, bool on) {
-    const StateName* name = stateName(state);
-    if (name) emit(source, {atspi::EVENT_OBJECT, "StateChanged", name->type, name->name, on});
+    for (const StateName& row : STATE_NAMES) {
+        if (row.state != state) continue;
+        const std::string type = std::string("object:state-changed:") + row.name;
+        emit(source, {atspi::EVENT_OBJECT, "StateChanged", type.c_str(), row.name, on});
+    }
 }
 
 void EventSignals::windowEvent(FXuint source, const char* member, const char* type) {

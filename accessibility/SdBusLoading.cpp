@@ -140,28 +140,18 @@ const unsigned sd_bus_object_vtable_format = 242;
 SD_BUS_FUNCTIONS(FORWARD)
 #undef FORWARD
 
-int sd_bus_message_append(sd_bus_message* m, const char* types, ...) {
-    va_list ap;
-    va_start(ap, types);
-    const int r = sd_bus_message_appendv(m, types, ap);
-    va_end(ap);
-    return r;
-}
-
-int sd_bus_message_read(sd_bus_message* m, const char* types, ...) {
-    va_list ap;
-    va_start(ap, types);
-    const int r = sd_bus_message_readv(m, types, ap);
-    va_end(ap);
-    return r;
-}
-
-int sd_bus_reply_method_return(sd_bus_message* call, const char* types, ...) {
-    va_list ap;
-    va_start(ap, types);
-    const int r = sd_bus_reply_method_returnv(call, types, ap);
-    va_end(ap);
-    return r;
-}
+// The variadic functions, each through the library's va_list form.
+#define VARIADIC(name, vname)                                                                      \
+    int name(sd_bus_message* m, const char* types, ...) {                                          \
+        va_list ap;                                                                                \
+        va_start(ap, types);                                                                       \
+        const int r = vname(m, types, ap);                                                         \
+        va_end(ap);                                                                                \
+        return r;                                                                                  \
+    }
+VARIADIC(sd_bus_message_append, sd_bus_message_appendv)
+VARIADIC(sd_bus_message_read, sd_bus_message_readv)
+VARIADIC(sd_bus_reply_method_return, sd_bus_reply_method_returnv)
+#undef VARIADIC
 
 } // extern "C"

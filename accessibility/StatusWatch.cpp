@@ -118,13 +118,13 @@ int StatusWatch::onOwnerReply(sd_bus_message* reply, void* self, sd_bus_error*) 
 // A new launcher means a new accessibility bus, and a status of its own.
 int StatusWatch::onOwnerChanged(sd_bus_message* signal, void* self, sd_bus_error*) {
     StatusWatch& watch = watchOf(self);
-    std::string after;
-    if (!ownerChange(signal, atspi::STATUS_SERVICE, after)) return 0;
-    watch.owner = after;
+    const std::optional<std::string> after = ownerChange(signal, atspi::STATUS_SERVICE);
+    if (!after) return 0;
+    watch.owner = *after;
     watch.ownerKnown = true;
     watch.announced++;
     watch.forgetAddress();
-    if (after.empty())
+    if (after->empty())
         watch.enabled = false;
     else
         watch.askStatus();

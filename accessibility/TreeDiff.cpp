@@ -50,6 +50,27 @@ TreeEvent event(TreeEvent::Kind kind, FXuint source) {
     return e;
 }
 
+TreeEvent stateEvent(FXuint source, FXuint state, bool on, bool window) {
+    TreeEvent e = event(TreeEvent::STATE_CHANGED, source);
+    e.state = state;
+    e.on = on;
+    e.window = window;
+    return e;
+}
+
+// A child that left its parent or came to it, at its index there.
+TreeEvent childEvent(TreeEvent::Kind kind, FXuint parent, const AccessibleNode& child) {
+    TreeEvent e = event(kind, parent);
+    e.child = child.id;
+    e.index = child.indexInParent;
+    return e;
+}
+
+// Whether a node is in a walk under the parent of this number.
+bool isUnder(const AccessibleNode* node, const std::vector<AccessibleNode>& walk, FXuint parent) {
+    return node && node->parent >= 0 && walk[node->parent].id == parent;
+}
+
 // Children that left a node, or came to it: the same child under another
 // parent left one and came to the other.
 void childrenChanged(const std::vector<AccessibleNode>& before, const Index& was,
@@ -60,36 +81,19 @@ void childrenChanged(const std::vector<AccessibleNode>& before, const Index& was
         if (!prior) continue;
         for (FXint child : prior->children) {
             const AccessibleNode* still = counterpart(now, is, before[child].id);
-            if (still && still->parent >= 0 && now[still->parent].id == node.id) continue;
-            TreeEvent e = event(TreeEvent::CHILD_REMOVED, node.id);
-            e.child = before[child].id;
-            e.index = before[child].indexInParent;
-            events.push_back(e);
+            if (isUnder(still, now, node.id)) continue;
+            events.push_back(childEvent(TreeEvent::CHILD_REMOVED, node.id, before[child]));
             if (node.role == ROLE_APPLICATION)
-                events.push_back(event(TreeEvent::WINDOW_DESTROYED, e.child));
-            if (!still) {
-                TreeEvent gone = event(TreeEvent::STATE_CHANGED, e.child);
-                gone.state = A11Y_DEFUNCT;
-                gone.on = true;
-                events.push_back(gone);
-            }
+                events.push_back(event(TreeEvent::WINDOW_DESTROYED, before[child].id));
+            if (!still) events.push_back(stateEvent(before[child].id, A11Y_DEFUNCT, true, false));
         }
         for (FXint child : node.children) {
-            const AccessibleNode* known = counterpart(before, was, now[child].id);
-            if (known && known->parent >= 0 && before[known->parent].id == node.id) continue;
-            TreeEvent e = event(TreeEvent::CHILD_ADDED, node.id);
-            e.child = now[child].id;
-            e.index = now[child].indexInParent;
-            events.push_back(e);
+            if (isUnder(counterpart(before, was, now[child].id), before, node.id)) continue;
+            events.push_back(childEvent(TreeEvent::CHILD_ADDED, node.id, now[child]));
             if (node.role != ROLE_APPLICATION) continue;
-            events.push_back(event(TreeEvent::WINDOW_CREATED, e.child));
-            if (now[child].has(A11Y_ACTIVE)) {
-                TreeEvent active = event(TreeEvent::STATE_CHANGED, e.child);
-                active.state = A11Y_ACTIVE;
-                active.on = true;
-                active.window = true;
-                events.push_back(active);
-            }
+            events.push_back(event(TreeEvent::WINDOW_CREATED, now[child].id));
+            if (now[child].has(A11Y_ACTIVE))
+                events.push_back(stateEvent(now[child].id, A11Y_ACTIVE, true, true));
         }
     }
 }
@@ -119,12 +123,8 @@ std::vector<TreeEvent> diffTrees(const std::vector<AccessibleNode>& before,
         if (!prior) continue;
         for (std::size_t k = 0; k < SIGNALLED_STATE_COUNT; k++) {
             const FXuint state = SIGNALLED_STATES[k];
-            if (prior->has(state) == node.has(state)) continue;
-            TreeEvent e = event(TreeEvent::STATE_CHANGED, node.id);
-            e.state = state;
-            e.on = node.has(state);
-            e.window = node.parent == 0;
-            events.push_back(e);
+            if (prior->has(state) != node.has(state))
+                events.push_back(stateEvent(node.id, state, node.has(state), node.parent == 0));
         }
     }
     for (const AccessibleNode& node : now) {
