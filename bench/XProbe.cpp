@@ -205,17 +205,18 @@ Reading XProbe::measure(const Command& command, const Probing& probing) {
     // Without a window manager nobody else gives the new window the keyboard.
     XSetInputFocus(display, window, RevertToPointerRoot, CurrentTime);
     damage = XDamageCreate(display, window, XDamageReportNonEmpty);
+    // The join is watched for from the mapping on, so that its time is not
+    // that of the wait for a quiet window; what joining draws or sends follows
+    // it, and the keys wait until the window is quiet after both.
+    bool joined = true;
+    if (!probing.accessibilityBus.empty()) {
+        reading.joinMs = timeJoin(probing.accessibilityBus, mappedAt, reading.problem);
+        joined = !isMissing(reading.joinMs);
+    }
     if (!waitUntilQuiet(300, 5000)) {
         reading.problem = "the window never stopped repainting";
         end(window);
         return reading;
-    }
-    // What joining draws or sends follows the join itself: the keys wait until
-    // the window is quiet again.
-    bool joined = true;
-    if (!probing.accessibilityBus.empty()) {
-        reading.joinMs = timeJoin(probing.accessibilityBus, mappedAt, reading.problem);
-        joined = !isMissing(reading.joinMs) && waitUntilQuiet(300, 5000);
     }
 
     std::vector<double> keyTimes;
