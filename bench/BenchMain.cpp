@@ -4,11 +4,18 @@
 // after round, takes the readings of XProbe and writes the medians and the
 // first program's paired ratios to the others.
 //
-//   vyx-bench [--rounds N] [--keys N] [--idle SECONDS] [--results FILE]
-//             [--quit COMMAND [--manager NAME=COMMAND]] NAME=COMMAND...
+//   vyx-bench [--rounds N] [--keys N] [--idle SECONDS] [--motions N]
+//             [--results FILE] [--accessible NAME=ADDRESS]...
+//             [--compare SUBJECT REFERENCE]... [--quit COMMAND
+//             [--manager NAME=COMMAND]] NAME=COMMAND...
 //
+// A COMMAND may start with NAME=VALUE words, the program's environment (the
+// session bus it runs on). --accessible names a program that joins the
+// accessibility bus at ADDRESS once its window is drawn: its keys and motions
+// are measured after it has. --compare adds the paired ratios of two programs.
 // With --quit it also times the calculator's quitting with a copy held, with
 // no clipboard manager and then with the manager that the command starts.
+#include "Command.h"
 #include "ProcStats.h"
 #include "ResultsTable.h"
 #include "Statistics.h"
@@ -36,8 +43,9 @@ extern char** environ;
 namespace {
 
 struct Program {
-    std::vector<std::string> command;
+    Command command;
     Series series;
+    std::string accessibilityBus; // where it joins, or empty
 };
 
 std::vector<std::string> words(const std::string& text) {
@@ -87,9 +95,12 @@ std::string today() {
 void record(Series& series, const Reading& reading) {
     series.mapMs.push_back(reading.mapMs);
     series.peakMiB.push_back(reading.peakMiB);
+    series.pssMiB.push_back(reading.pssMiB);
     series.keyMs.push_back(reading.keyMs);
     series.idleTicks.push_back(reading.idleTicks);
     series.idleWakeups.push_back(reading.idleWakeups);
+    series.motionCpuMs.push_back(reading.motionCpuMs);
+    if (series.joinsBus) series.joinMs.push_back(reading.joinMs);
 }
 
 // Every program must have been started, measured and left idle. A program
@@ -97,7 +108,7 @@ void record(Series& series, const Reading& reading) {
 // repainted for a key, the probe itself is broken.
 bool measured(const Series& series) {
     return !isMissing(median(series.mapMs)) && !isMissing(median(series.peakMiB)) &&
-           !isMissing(median(series.idleTicks));
+           !isMissing(median(series.pssMiB)) && !isMissing(median(series.idleTicks));
 }
 
 // NAME=COMMAND: false when either part is missing.
@@ -105,12 +116,18 @@ bool named(const std::string& arg, Program& program) {
     std::size_t at = arg.find('=');
     if (at == 0 || at == std::string::npos) return false;
     program.series.name = arg.substr(0, at);
-    program.command = words(arg.substr(at + 1));
-    return !program.command.empty();
+    program.command = splitCommand(words(arg.substr(at + 1)));
+    return !program.command.argv.empty();
 }
 
-QuitSeries timeQuits(XProbe& probe, const std::vector<std::string>& command,
-                     const std::string& manager, int rounds) {
+Program* find(std::vector<Program>& programs, const std::string& name) {
+    for (Program& program : programs)
+        if (program.series.name == name) return &program;
+    return nullptr;
+}
+
+QuitSeries timeQuits(XProbe& probe, const Command& command, const std::string& manager,
+                     int rounds) {
     QuitSeries series{manager, {}};
     for (int round = 0; round < rounds; ++round) {
         std::string problem;
@@ -124,10 +141,10 @@ QuitSeries timeQuits(XProbe& probe, const std::vector<std::string>& command,
 
 // The manager runs in a process group of its own, so that it ends together
 // with what it started (a D-Bus session and its daemon).
-QuitSeries timeQuitsWithManager(XProbe& probe, const std::vector<std::string>& command,
-                                const Program& manager, int rounds) {
+QuitSeries timeQuitsWithManager(XProbe& probe, const Command& command, const Program& manager,
+                                int rounds) {
     std::vector<char*> argv;
-    for (const std::string& word : manager.command)
+    for (const std::string& word : manager.command.argv)
         argv.push_back(const_cast<char*>(word.c_str()));
     argv.push_back(nullptr);
     posix_spawnattr_t attributes;
@@ -157,7 +174,9 @@ QuitSeries timeQuitsWithManager(XProbe& probe, const std::vector<std::string>& c
 }
 
 int usage() {
-    std::cerr << "usage: vyx-bench [--rounds N] [--keys N] [--idle SECONDS] [--results FILE] "
+    std::cerr << "usage: vyx-bench [--rounds N] [--keys N] [--idle SECONDS] [--motions N] "
+                 "[--results FILE] [--accessible NAME=ADDRESS]... "
+                 "[--compare SUBJECT REFERENCE]... "
                  "[--quit COMMAND [--manager NAME=COMMAND]] NAME=COMMAND...\n";
     return 2;
 }
@@ -169,9 +188,12 @@ int main(int argc, char** argv) {
     info.rounds = 10;
     info.keysPerRound = 5;
     info.idleSeconds = 2;
+    info.motions = 1000;
     std::string resultsPath;
     std::vector<Program> programs;
-    std::vector<std::string> quitCommand;
+    std::vector<std::string> accessible; // NAME=ADDRESS
+    std::vector<Comparison> comparisons;
+    Command quitCommand;
     Program manager;
     for (int i = 1; i < argc; ++i) {
         std::string arg = argv[i];
@@ -182,10 +204,17 @@ int main(int argc, char** argv) {
             info.keysPerRound = std::atoi(argv[++i]);
         else if (arg == "--idle" && hasValue)
             info.idleSeconds = std::atof(argv[++i]);
+        else if (arg == "--motions" && hasValue)
+            info.motions = std::atoi(argv[++i]);
         else if (arg == "--results" && hasValue)
             resultsPath = argv[++i];
-        else if (arg == "--quit" && hasValue)
-            quitCommand = words(argv[++i]);
+        else if (arg == "--accessible" && hasValue)
+            accessible.push_back(argv[++i]);
+        else if (arg == "--compare" && i + 2 < argc) {
+            comparisons.push_back({argv[i + 1], argv[i + 2]});
+            i += 2;
+        } else if (arg == "--quit" && hasValue)
+            quitCommand = splitCommand(words(argv[++i]));
         else if (arg == "--manager" && hasValue && named(argv[i + 1], manager))
             ++i;
         else if (Program program; arg[0] != '-' && named(arg, program))
@@ -193,8 +222,18 @@ int main(int argc, char** argv) {
         else
             return usage();
     }
-    if (programs.empty() || info.rounds < 1 || info.keysPerRound < 1 || info.idleSeconds <= 0)
+    if (programs.empty() || info.rounds < 1 || info.keysPerRound < 1 || info.idleSeconds <= 0 ||
+        info.motions < 1)
         return usage();
+    for (const std::string& entry : accessible) {
+        std::size_t at = entry.find('=');
+        Program* program = at == std::string::npos ? nullptr : find(programs, entry.substr(0, at));
+        if (!program) return usage();
+        program->accessibilityBus = entry.substr(at + 1);
+        program->series.joinsBus = true;
+    }
+    for (const Comparison& c : comparisons)
+        if (!find(programs, c.subject) || !find(programs, c.reference)) return usage();
 
     XProbe probe;
     std::string error;
@@ -207,33 +246,42 @@ int main(int argc, char** argv) {
 
     // One round that is not kept fills the page cache for every program alike.
     for (Program& program : programs)
-        probe.measure(program.command, 1, 0.1);
+        probe.measure(program.command, {1, 0.1, info.motions, program.accessibilityBus});
     for (int round = 0; round < info.rounds; ++round) {
         // Each round starts with another program, so that none always follows
         // the same one.
         for (std::size_t k = 0; k < programs.size(); ++k) {
             Program& program = programs[(round + k) % programs.size()];
-            Reading reading = probe.measure(program.command, info.keysPerRound, info.idleSeconds);
+            Reading reading =
+                probe.measure(program.command, {info.keysPerRound, info.idleSeconds, info.motions,
+                                                program.accessibilityBus});
             record(program.series, reading);
+            std::string joined = program.series.joinsBus
+                                     ? "  joined after " + formatReading(reading.joinMs, 1) + " ms"
+                                     : "";
             std::fprintf(
-                stderr, "round %d  %-28s map %6s ms  peak %5s MiB  key %6s ms%s%s\n", round + 1,
-                program.series.name.c_str(), formatReading(reading.mapMs, 1).c_str(),
-                formatReading(reading.peakMiB, 1).c_str(), formatReading(reading.keyMs, 2).c_str(),
+                stderr,
+                "round %d  %-46s map %6s ms  peak %5s MiB  pss %5s MiB  key %6s ms  "
+                "motions %4s ms%s%s%s\n",
+                round + 1, program.series.name.c_str(), formatReading(reading.mapMs, 1).c_str(),
+                formatReading(reading.peakMiB, 1).c_str(), formatReading(reading.pssMiB, 1).c_str(),
+                formatReading(reading.keyMs, 2).c_str(),
+                formatReading(reading.motionCpuMs, 0).c_str(), joined.c_str(),
                 reading.problem.empty() ? "" : "  ", reading.problem.c_str());
         }
     }
 
     std::vector<QuitSeries> quits;
-    if (!quitCommand.empty()) {
+    if (!quitCommand.argv.empty()) {
         quits.push_back(timeQuits(probe, quitCommand, "none", info.rounds));
-        if (!manager.command.empty())
+        if (!manager.command.argv.empty())
             quits.push_back(timeQuitsWithManager(probe, quitCommand, manager, info.rounds));
     }
 
     std::vector<Series> results;
     for (const Program& program : programs)
         results.push_back(program.series);
-    std::string report = resultsMarkdown(results, info);
+    std::string report = resultsMarkdown(results, info, comparisons);
     if (!quits.empty()) report += quitMarkdown(quits, info.rounds);
     std::cout << "\n" << report;
     if (!resultsPath.empty()) {
@@ -248,6 +296,9 @@ int main(int argc, char** argv) {
     bool allMeasured = true;
     for (const Series& series : results) {
         anyKey = anyKey || !isMissing(median(series.keyMs));
+        // Not joining is a finding about the program, reported in its row.
+        if (series.joinsBus && isMissing(median(series.joinMs)))
+            std::cerr << "vyx-bench: " << series.name << " never joined the accessibility bus\n";
         if (!measured(series)) {
             std::cerr << "vyx-bench: no complete readings for " << series.name << "\n";
             allMeasured = false;

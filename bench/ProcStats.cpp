@@ -33,6 +33,10 @@ long peakResidentKiB(const std::string& statusText) {
     return statusField(statusText, "VmHWM");
 }
 
+long proportionalSetKiB(const std::string& smapsRollupText) {
+    return statusField(smapsRollupText, "Pss");
+}
+
 long contextSwitches(const std::string& statusText) {
     long voluntary = statusField(statusText, "voluntary_ctxt_switches");
     long involuntary = statusField(statusText, "nonvoluntary_ctxt_switches");

@@ -3,6 +3,7 @@
 // Measuring one start of one program under X.
 #include "XProbe.h"
 
+#include "BusConnections.h"
 #include "ProcStats.h"
 #include "Statistics.h"
 
@@ -54,6 +55,17 @@ long processWakeups(int pid) {
 
 double presentOrMissing(long value) {
     return value < 0 ? missing() : double(value);
+}
+
+// How long a program may take to join the accessibility bus after its window
+// is mapped before its round is reported as not joined.
+const double JOIN_BOUND_MS = 10000;
+
+std::vector<std::string> inheritedEnvironment() {
+    std::vector<std::string> entries;
+    for (char** entry = environ; *entry; ++entry)
+        entries.push_back(*entry);
+    return entries;
 }
 
 } // namespace
@@ -144,17 +156,23 @@ double XProbe::timeKeyToRepaint(int index) {
     return repainted ? elapsed : missing();
 }
 
-Window XProbe::start(const std::vector<std::string>& command, double& mapMs, std::string& problem) {
+Window XProbe::start(const Command& command, double& mapMs, std::string& problem) {
     std::vector<char*> argv;
-    for (const std::string& word : command)
+    for (const std::string& word : command.argv)
         argv.push_back(const_cast<char*>(word.c_str()));
     argv.push_back(nullptr);
+    // Built before the clock starts, so that only the program's start is timed.
+    std::vector<std::string> entries = environmentWith(inheritedEnvironment(), command.assignments);
+    std::vector<char*> envp;
+    for (const std::string& entry : entries)
+        envp.push_back(const_cast<char*>(entry.c_str()));
+    envp.push_back(nullptr);
 
     XSync(display, True); // forget what earlier programs left behind
     double started = nowMs();
     pid_t child;
-    if (posix_spawnp(&child, argv[0], nullptr, nullptr, argv.data(), environ) != 0) {
-        problem = "cannot start " + command[0];
+    if (posix_spawnp(&child, argv[0], nullptr, nullptr, argv.data(), envp.data()) != 0) {
+        problem = "cannot start " + command.argv[0];
         return 0;
     }
     pid = child;
@@ -176,15 +194,25 @@ Window XProbe::start(const std::vector<std::string>& command, double& mapMs, std
     return window;
 }
 
-Reading XProbe::measure(const std::vector<std::string>& command, int keys, double idleSeconds) {
-    Reading reading = {missing(), missing(), missing(), missing(), missing(), ""};
+Reading XProbe::measure(const Command& command, const Probing& probing) {
+    Reading reading = {missing(), missing(), missing(), missing(), missing(),
+                       missing(), missing(), missing(), ""};
     Window window = start(command, reading.mapMs, reading.problem);
     if (!window) return reading;
+    const double mappedAt = nowMs();
     const pid_t child = pid;
 
     // Without a window manager nobody else gives the new window the keyboard.
     XSetInputFocus(display, window, RevertToPointerRoot, CurrentTime);
     damage = XDamageCreate(display, window, XDamageReportNonEmpty);
+    // The join is watched for from the mapping on, so that its time is not
+    // that of the wait for a quiet window; what joining draws or sends follows
+    // it, and the keys wait until the window is quiet after both.
+    bool joined = true;
+    if (!probing.accessibilityBus.empty()) {
+        reading.joinMs = timeJoin(probing.accessibilityBus, mappedAt, reading.problem);
+        joined = !isMissing(reading.joinMs);
+    }
     if (!waitUntilQuiet(300, 5000)) {
         reading.problem = "the window never stopped repainting";
         end(window);
@@ -192,26 +220,76 @@ Reading XProbe::measure(const std::vector<std::string>& command, int keys, doubl
     }
 
     std::vector<double> keyTimes;
-    for (int i = 0; i < keys && pid > 0; ++i)
+    for (int i = 0; joined && i < probing.keys && pid > 0; ++i)
         keyTimes.push_back(timeKeyToRepaint(i));
     reading.keyMs = median(keyTimes);
-    if (isMissing(reading.keyMs)) reading.problem = "no key press was repainted";
+    if (joined && isMissing(reading.keyMs)) reading.problem = "no key press was repainted";
 
     std::string proc = "/proc/" + std::to_string(child);
     long ticksBefore = cpuTicks(readProcFile(proc + "/stat"));
     long wakeupsBefore = processWakeups(child);
-    std::this_thread::sleep_for(std::chrono::duration<double>(idleSeconds));
+    std::this_thread::sleep_for(std::chrono::duration<double>(probing.idleSeconds));
     long ticksAfter = cpuTicks(readProcFile(proc + "/stat"));
     long wakeupsAfter = processWakeups(child);
     if (pid > 0 && ticksBefore >= 0 && ticksAfter >= 0 && wakeupsBefore >= 0 && wakeupsAfter >= 0) {
         reading.idleTicks = double(ticksAfter - ticksBefore);
         reading.idleWakeups = double(wakeupsAfter - wakeupsBefore);
     }
+    if (joined && pid > 0) reading.motionCpuMs = motionCpuMs(window, probing.motions);
+    // Both memory readings at this one moment, the end of the round.
     reading.peakMiB = presentOrMissing(peakResidentKiB(readProcFile(proc + "/status")));
+    reading.pssMiB = presentOrMissing(proportionalSetKiB(readProcFile(proc + "/smaps_rollup")));
     if (!isMissing(reading.peakMiB)) reading.peakMiB /= 1024;
+    if (!isMissing(reading.pssMiB)) reading.pssMiB /= 1024;
     if (pid <= 0) reading.problem = "the program ended by itself";
     end(window);
     return reading;
+}
+
+double XProbe::timeJoin(const std::string& address, double mappedAt, std::string& problem) {
+    BusConnections bus;
+    if (!bus.open(address, problem)) return missing();
+    while (pid > 0 && nowMs() - mappedAt < JOIN_BOUND_MS) {
+        if (bus.hasConnectionOf(pid)) return nowMs() - mappedAt;
+        if (waitpid(pid, nullptr, WNOHANG) == pid) pid = -1;
+        std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    }
+    problem = "not joined to the accessibility bus";
+    return missing();
+}
+
+double XProbe::motionCpuMs(Window window, int motions) {
+    XWindowAttributes shape;
+    int left = 0, top = 0;
+    Window child;
+    if (!XGetWindowAttributes(display, window, &shape) ||
+        !XTranslateCoordinates(display, window, root, 0, 0, &left, &top, &child))
+        return missing();
+    // Ten rows, walked to the right and back to the left in turn: the pointer
+    // enters and leaves every button of a window shaped like the calculator's.
+    const int rows = 10, perRow = std::max(1, motions / rows);
+    auto moveTo = [&](int i) {
+        int row = i / perRow % rows, column = i % perRow;
+        if (row % 2) column = perRow - 1 - column;
+        XTestFakeMotionEvent(display, -1, left + (2 * column + 1) * shape.width / (2 * perRow),
+                             top + (2 * row + 1) * shape.height / (2 * rows), CurrentTime);
+        XSync(display, False); // one motion at a time, as a hand moves the pointer
+    };
+    moveTo(0); // entering the window is not one of the motions
+    waitUntilQuiet(100, 2000);
+    const std::string stat = "/proc/" + std::to_string(pid) + "/stat";
+    const long before = cpuTicks(readProcFile(stat));
+    for (int i = 1; i <= motions; ++i)
+        moveTo(i);
+    waitUntilQuiet(100, 2000);
+    const long after = cpuTicks(readProcFile(stat));
+    // Out of the way of the next program's window.
+    Screen* screen = DefaultScreenOfDisplay(display);
+    XTestFakeMotionEvent(display, -1, WidthOfScreen(screen) - 1, HeightOfScreen(screen) - 1,
+                         CurrentTime);
+    XSync(display, False);
+    if (pid <= 0 || before < 0 || after < 0) return missing();
+    return double(after - before) * 1000 / double(sysconf(_SC_CLK_TCK));
 }
 
 Window XProbe::decimalCopyButton(Window window) {
@@ -236,7 +314,7 @@ Window XProbe::decimalCopyButton(Window window) {
     return cells.size() >= 12 ? cells[11] : 0;
 }
 
-double XProbe::timeQuit(const std::vector<std::string>& command, std::string& problem) {
+double XProbe::timeQuit(const Command& command, std::string& problem) {
     if (!clipboardHolder) clipboardHolder = XCreateSimpleWindow(display, root, 0, 0, 1, 1, 0, 0, 0);
     const Atom clipboard = XInternAtom(display, "CLIPBOARD", False);
     double mapMs;

@@ -3,8 +3,11 @@
 // The X side of the benchmark: starts a program, watches the root window for
 // its top-level window to be mapped, types digit keys through XTEST and times
 // each until the DAMAGE extension reports the window's first repaint, then
-// leaves the program alone and counts what it spends.
+// leaves the program alone and counts what it spends, and last moves the
+// pointer across the window and counts what that costs.
 #pragma once
+
+#include "Command.h"
 
 #include <X11/Xlib.h>
 
@@ -16,10 +19,23 @@
 struct Reading {
     double mapMs;
     double peakMiB;
+    double pssMiB;
     double keyMs;
     double idleTicks;
     double idleWakeups;
+    double motionCpuMs;
+    double joinMs; // window mapped to joined the accessibility bus
     std::string problem;
+};
+
+// How one program is measured.
+struct Probing {
+    int keys;
+    double idleSeconds;
+    int motions;
+    // The accessibility bus the program joins after its first drawing, or
+    // empty: keys and motions are measured once it has joined.
+    std::string accessibilityBus;
 };
 
 class XProbe {
@@ -29,13 +45,13 @@ public:
     ~XProbe();
 
     // Starts command, takes every reading and ends the program again.
-    Reading measure(const std::vector<std::string>& command, int keys, double idleSeconds);
+    Reading measure(const Command& command, const Probing& probing);
 
     // Starts the calculator, copies its decimal display with a click on that
     // row's ">" button, presses Escape and gives the time from the key press
     // to the program's end; NaN, with the reason in problem, when it could
     // not be taken.
-    double timeQuit(const std::vector<std::string>& command, std::string& problem);
+    double timeQuit(const Command& command, std::string& problem);
 
     // Whether some client owns the named selection within the time.
     bool waitForSelectionOwner(const char* selection, double seconds);
@@ -49,10 +65,17 @@ private:
     // does before capMs.
     bool waitUntilQuiet(double quietMs, double capMs);
     double timeKeyToRepaint(int index);
+    // The time from the window's mapping until the program has a connection
+    // on the bus at the address, polled within a bound; NaN, with the reason
+    // in problem, when it never has.
+    double timeJoin(const std::string& address, double mappedAt, std::string& problem);
+    // CPU time the program spends handling the pointer's motions along rows
+    // across the window, from the first motion until its window is quiet.
+    double motionCpuMs(Window window, int motions);
     void end(Window window);
     // Starts command and waits for its top-level window to be mapped; gives
     // the window and the time from exec to its mapping, or 0 and the reason.
-    Window start(const std::vector<std::string>& command, double& mapMs, std::string& problem);
+    Window start(const Command& command, double& mapMs, std::string& problem);
     // The ">" button of the decimal row, found as the calculator builds its
     // widget tree: a frame holding the display block and the pads, in the
     // order of creation; 0 when the tree has another shape.

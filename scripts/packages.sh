@@ -33,6 +33,7 @@ BENCH_PACKAGES+=(xfce4-settings dbus-daemon)
 # the tests' own D-Bus session, its client library from Debian's Python, and
 # Debian's screen reader, Orca; gdbus sets the session's accessibility status.
 TEST_PACKAGES+=(at-spi2-core python3-gi gir1.2-atspi-2.0 orca libglib2.0-bin)
+BENCH_PACKAGES+=(at-spi2-core libglib2.0-bin)
 # Copy and paste under a real Wayland compositor: headless sway, its Xwayland,
 # and wl-clipboard as the native Wayland programs.
 TEST_PACKAGES+=(sway xwayland wl-clipboard)

@@ -33,6 +33,23 @@ TEST(ProcStatus, WakeupsCountBothKindsOfSwitchOrNothing) {
     EXPECT_EQ(contextSwitches("nonvoluntary_ctxt_switches:\t3\n"), -1);
 }
 
+TEST(ProcSmapsRollup, ReadsTheProportionalSizeNotItsParts) {
+    // The kernel's lines: Pss_Dirty comes before Pss, and Pss_Anon, Pss_File
+    // and Pss_Shmem after it; only the whole counts.
+    const char* rollup = "5581f7e4c000-7ffd3a5f1000 ---p 00000000 00:00 0    [rollup]\n"
+                         "Rss:                8712 kB\n"
+                         "Pss_Dirty:          1100 kB\n"
+                         "Pss:                3480 kB\n"
+                         "Pss_Anon:           1024 kB\n"
+                         "Pss_File:           2456 kB\n"
+                         "Pss_Shmem:             0 kB\n";
+    EXPECT_EQ(proportionalSetKiB(rollup), 3480);
+    EXPECT_EQ(proportionalSetKiB("Rss:  8712 kB\nPss_Anon:  1024 kB\n"), -1);
+    EXPECT_EQ(proportionalSetKiB(""), -1);
+    std::string self = "/proc/" + std::to_string(getpid()) + "/smaps_rollup";
+    EXPECT_GT(proportionalSetKiB(readProcFile(self)), 0);
+}
+
 TEST(ProcStat, CpuTicksAddUserAndSystemTimeAfterTheCommandName) {
     // Fields 14 and 15 are utime and stime; field 16 (cutime) is not ours.
     EXPECT_EQ(cpuTicks("1234 (vyx-calculator) S 1 1234 1234 0 -1 4194560 900 0 0 0 "
