@@ -135,7 +135,19 @@ void AccessibleTree::rebuild() {
         byNumber[list[i].id] = i;
 }
 
+void AccessibleTree::setDescription(FXint index, const std::string& text) {
+    list[index].description = text;
+    described = list[index].id;
+    description = text;
+}
+
+const AccessibleNode* AccessibleTree::byId(FXuint id) const {
+    auto it = byNumber.find(id);
+    return it == byNumber.end() ? nullptr : &list[it->second];
+}
+
 void AccessibleTree::clear() {
+    described = 0;
     list.clear();
     before.clear();
     byNumber.clear();
@@ -148,7 +160,9 @@ void AccessibleTree::readWidget(AccessibleNode& node) const {
         return;
     }
     node.name = validUtf8(nameOf(widget, node.role));
-    if (widget->isMemberOf(FXMETACLASS(FXLabel)))
+    if (described && node.id == described)
+        node.description = description;
+    else if (widget->isMemberOf(FXMETACLASS(FXLabel)))
         node.description = validUtf8(static_cast<FXLabel*>(widget)->getTipText().text());
 
     // Inside its top-level window, from the toolkit's own layout.
@@ -226,9 +240,7 @@ void AccessibleTree::setFocused(FXint index) {
 
 const AccessibleNode* AccessibleTree::find(const char* path) const {
     const std::optional<FXuint> id = objectId(path);
-    if (!id) return nullptr;
-    auto it = byNumber.find(*id);
-    return it == byNumber.end() ? nullptr : &list[it->second];
+    return id ? byId(*id) : nullptr;
 }
 
 FXint AccessibleTree::indexOf(const FXWindow* widget) const {

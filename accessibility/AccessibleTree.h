@@ -27,12 +27,18 @@ public:
     void setFocused(FX::FXint index);
     // Forgets every walk, as when nobody listens any more.
     void clear();
+    // Gives a node a description of the program's own, in this walk and the
+    // next ones, until forgetDescription; one node at a time.
+    void setDescription(FX::FXint index, const std::string& text);
+    void forgetDescription() { described = 0; }
+    FX::FXuint describedId() const { return described; }
 
     const std::vector<AccessibleNode>& nodes() const { return list; }
     const std::vector<AccessibleNode>& previous() const { return before; }
     // The node an object path names, or null for a path that names none (any
     // more); the application is node 0.
     const AccessibleNode* find(const char* path) const;
+    const AccessibleNode* byId(FX::FXuint id) const;
     FX::FXint indexOf(const FX::FXWindow* widget) const;
     std::string pathOf(FX::FXint index) const;
 
@@ -55,4 +61,6 @@ private:
     std::vector<AccessibleNode> before;
     std::unordered_map<FX::FXuint, FX::FXint> byNumber; // node index of each number in list
     ObjectIds ids;
+    FX::FXuint described = 0; // the node whose description is the program's own
+    std::string description;
 };

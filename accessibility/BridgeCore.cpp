@@ -191,7 +191,8 @@ void BridgeCore::afterEvent(FXRawEvent& event) {
     }
     const int type = event.xany.type;
     if (changesNothingShown(type)) return;
-    refresh(type == KeyPress ? CAUSE_KEY : type == ButtonPress ? CAUSE_POINTER : CAUSE_OTHER);
+    const bool pointer = type == ButtonPress || type == ButtonRelease;
+    refresh(type == KeyPress ? CAUSE_KEY : pointer ? CAUSE_POINTER : CAUSE_OTHER);
 }
 
 void BridgeCore::refresh(Cause cause) {
@@ -202,11 +203,66 @@ void BridgeCore::refresh(Cause cause) {
         cause == CAUSE_KEY && valuesChanged(diffTrees(widgets.previous(), widgets.nodes()));
     focus = chooseFocus(cause, changed);
     widgets.setFocused(focus);
-    if (state == BusConnection::JOINED)
-        signals.send(diffTrees(widgets.previous(), widgets.nodes()));
+    // The description of the program's own goes with the focus.
+    if (widgets.describedId() && (focus < 0 || widgets.nodes()[focus].id != widgets.describedId()))
+        widgets.forgetDescription();
+    if (state != BusConnection::JOINED) return;
+    std::vector<TreeEvent> events = diffTrees(widgets.previous(), widgets.nodes());
+    if (cause != CAUSE_OTHER) hear(events);
+    signals.send(events);
 }
 
-// The accessible focus is the toolkit's focus widget, except while typing:
+// What the user did changed a value they cannot see: it is said, once, after
+// what the screen reader says of the focused widget anyway. Screen readers
+// that take announcements are sent one; older ones say a new description of
+// the focused widget, which it keeps while it has the focus. A change of the
+// focused widget's own name needs neither: they say that themselves.
+void BridgeCore::hear(std::vector<TreeEvent>& events) {
+    if (focus < 0) return;
+    const std::string text = heardText(events);
+    if (text.empty()) return;
+    TreeEvent heard{};
+    heard.source = widgets.nodes()[focus].id;
+    heard.text = text;
+    if (announcing()) {
+        heard.kind = TreeEvent::ANNOUNCED;
+    } else {
+        if (widgets.nodes()[focus].description == text) return;
+        heard.kind = TreeEvent::DESCRIPTION_CHANGED;
+        widgets.setDescription(focus, text);
+    }
+    events.push_back(heard);
+}
+
+// The value of the display of the current base when a display changed (its
+// value, or which one is checked), or else the new name of another button
+// (a memory's caption).
+std::string BridgeCore::heardText(const std::vector<TreeEvent>& events) const {
+    std::string other;
+    bool display = false;
+    for (const TreeEvent& e : events) {
+        if (e.kind != TreeEvent::NAME_CHANGED &&
+            !(e.kind == TreeEvent::STATE_CHANGED && e.state == A11Y_CHECKED && e.on))
+            continue;
+        const AccessibleNode* node = widgets.byId(e.source);
+        if (!node || node == &widgets.nodes()[focus]) continue;
+        if (node->role == ROLE_RADIO_BUTTON)
+            display = true;
+        else if (e.kind == TreeEvent::NAME_CHANGED && other.empty())
+            other = node->name;
+    }
+    if (!display) return other;
+    const FXint shown = widgets.checkedRadio(widgets.activeWindow());
+    return shown >= 0 ? widgets.nodes()[shown].name : other;
+}
+
+bool BridgeCore::announcing() const {
+    const RegisteredEvents& registered = listeners.events();
+    return registered.known() && registered.wants("object:announcement");
+}
+
+// The accessible focus is the toolkit's focus widget, except while typing to
+// a screen reader that takes no announcements:
 // keys go to the window, not to the button clicked last, and what they change
 // shows in the display of the current base, the window's checked radio
 // button, which then holds the accessible focus so that its changes are read.
@@ -224,8 +280,11 @@ FXint BridgeCore::chooseFocus(Cause cause, bool changed) {
     if (cause == CAUSE_POINTER) typing = false;
     if (cause == CAUSE_KEY && changed) typing = true;
     if (window < 0) return -1;
+    // A screen reader that takes announcements hears typed values that way,
+    // and the focus stays: it would read a display that takes the focus
+    // anew with all around it, at every key.
     FXint chosen = -1;
-    if (typing || toolkit < 0) chosen = widgets.checkedRadio(window);
+    if (!announcing() && (typing || toolkit < 0)) chosen = widgets.checkedRadio(window);
     if (chosen < 0) chosen = toolkit;
     return chosen < 0 ? window : chosen;
 }

@@ -21,6 +21,7 @@
 #include "ObjectServer.h"
 #include "ObservedApp.h"
 #include "StatusWatch.h"
+#include "TreeDiff.h"
 #include "WidgetClick.h"
 
 class BridgeCore : public EventObserver, public BusConnection::Owner, public ObjectServer::Host {
@@ -45,6 +46,9 @@ private:
     void leaveBus();
     void makeClick();
     void refresh(Cause cause);
+    void hear(std::vector<TreeEvent>& events);
+    std::string heardText(const std::vector<TreeEvent>& events) const;
+    bool announcing() const;
     FX::FXint chooseFocus(Cause cause, bool valuesChanged);
 
     ObservedApp* app;

@@ -117,6 +117,11 @@ void EventSignals::send(const std::vector<TreeEvent>& events) {
         case TreeEvent::FOCUS_LEFT:
             stateChanged(e.source, A11Y_FOCUSED, false);
             break;
+        case TreeEvent::ANNOUNCED:
+            // Politely: after what is being said.
+            emit(e.source, {atspi::EVENT_OBJECT, "Announcement", "object:announcement", "", 1},
+                 text);
+            break;
         case TreeEvent::FOCUS_CAME:
             stateChanged(e.source, A11Y_FOCUSED, true);
             emit(e.source, {atspi::EVENT_FOCUS, "Focus", "focus", ""});

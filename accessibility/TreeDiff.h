@@ -25,6 +25,7 @@ struct TreeEvent {
         BOUNDS_CHANGED,      // box is the new place
         FOCUS_LEFT,          // source lost the focus
         FOCUS_CAME,          // source took the focus
+        ANNOUNCED,           // text is to be said, at the source's initiative
     };
     Kind kind;
     FX::FXuint source = 0; // object number of the object it is about

@@ -81,6 +81,35 @@ def descendants(accessible):
     return [a for child in children(accessible) for a in [child] + descendants(child)]
 
 
+def checked_by_the_rules(app):
+    """What an accessibility checker finds wrong in the tree under app, with
+    its window active: an object with an action that cannot take the focus,
+    other than one object focused, an index in the parent that is not the
+    object's place there, a button or display without a name, or an object
+    that does not answer for its attributes."""
+    faults, focused = [], []
+    for accessible in descendants(app):
+        what = (accessible.get_role_name(), accessible.get_name())
+        states = accessible.get_state_set()
+        if accessible.get_n_actions() and not states.contains(Atspi.StateType.FOCUSABLE):
+            faults.append(("action but not focusable",) + what)
+        if states.contains(Atspi.StateType.FOCUSED):
+            focused.append(what)
+        parent = accessible.get_parent()
+        if parent.get_child_at_index(accessible.get_index_in_parent()) != accessible:
+            faults.append(("index in parent",) + what)
+        if accessible.get_role() in (Atspi.Role.PUSH_BUTTON, Atspi.Role.RADIO_BUTTON) \
+                and not accessible.get_name():
+            faults.append(("no name",) + what)
+        try:
+            accessible.get_attributes()
+        except GLib.Error:
+            faults.append(("no attributes",) + what)
+    if len(focused) != 1:
+        faults.append(("focused", focused))
+    return faults
+
+
 def extents(accessible):
     box = accessible.get_extents(Atspi.CoordType.SCREEN)
     return box.x, box.y, box.width, box.height
@@ -101,6 +130,9 @@ class Tree(OnTheBus):
         self.assertEqual(app.get_parent().get_role(), Atspi.Role.DESKTOP_FRAME)
         frame, panels = self.widgets(app)
         self.assertEqual((frame.get_name(), frame.get_role()), (xsession.TITLE, Atspi.Role.FRAME))
+        s.run("xdotool", "windowfocus", "--sync", str(s.window))
+        s.settle()
+        self.assertEqual(checked_by_the_rules(app), [])
         window = s.run("xwininfo", "-id", str(s.window)).stdout.decode()
         self.assertEqual(extents(frame), tuple(int(window.split(key)[1].split()[0]) for key in (
             "Absolute upper-left X:", "Absolute upper-left Y:", "Width:", "Height:")))
@@ -159,6 +191,8 @@ class Tree(OnTheBus):
         s.bus_call(s.address, name, "/", "org.freedesktop.DBus.Peer.Ping")
         dialog = app.get_child_at_index(1)
         self.assertEqual(dialog.get_role(), Atspi.Role.DIALOG)
+        self.assertTrue([a for a in descendants(dialog) if a.get_role() == Atspi.Role.LABEL
+                         and a.get_name()], "the About box's text")
         button = [a for a in descendants(dialog) if a.get_role() == Atspi.Role.PUSH_BUTTON][0]
         self.assertTrue(button.do_action(0))
         xsession.wait_until(lambda: not s.find_window(xsession.ABOUT_TITLE), "the About box to go")
@@ -504,10 +538,27 @@ class ScreenReader(OnTheBus):
         s.keys("Delete", "7", "plus", "5")
         said = orca.wait_for("left shift ?", said)
         s.keys("KP_Enter")
-        said = orca.wait_for(r"Memory and displays\.?", said)
+        said = orca.wait_for(r"(Memory and displays|Functions)\.?", said)
         self.assertEqual(s.copied(DECIMAL), b"5")
         s.keys("Return")
-        orca.wait_for(r"12\b.*", said)
+        said = orca.wait_for(r"12\b.*", said)
+        # Every result is heard, whatever gave it: a click, the click action,
+        # Paste.
+        s.press("AC", "9")
+        said = orca.wait_for(r"9\.?", said)
+        s.press("sqrt")
+        said = orca.wait_for(r"3\.?", said)
+        s.press("AC", "7", "+", "5", "=")
+        said = orca.wait_for(r"12\.?", said)
+        functions = self.application().get_child_at_index(0).get_child_at_index(1)
+        root = [a for a in children(functions) if a.get_name() == "sqrt"][0]
+        s.press("AC", "8", "1")
+        said = orca.wait_for(r"81\.?", said)
+        self.assertTrue(root.do_action(0))
+        said = orca.wait_for(r"9\.?", said)
+        s.offer("primary", b"640")
+        s.press("Paste")
+        orca.wait_for(r"640\.?", said)
 
 
 if __name__ == "__main__":
