@@ -245,6 +245,8 @@ std::string BridgeCore::heardText(const std::vector<TreeEvent>& events) const {
             !(e.kind == TreeEvent::STATE_CHANGED && e.state == A11Y_CHECKED && e.on))
             continue;
         const AccessibleNode* node = widgets.byId(e.source);
+        // The focused widget's own new name is said anyway, and is enough.
+        if (node == &widgets.nodes()[focus] && e.kind == TreeEvent::NAME_CHANGED) return "";
         if (!node || node == &widgets.nodes()[focus]) continue;
         if (node->role == ROLE_RADIO_BUTTON)
             display = true;

@@ -5,6 +5,7 @@ session of its own, read through at-spi2-core's client library as screen
 readers read it, called with malformed messages, and listened to by Orca.
 Each class runs in a process of its own: the client library keeps the first
 accessibility bus it reached for the life of the process."""
+import itertools
 import os
 import re
 import signal
@@ -541,11 +542,15 @@ class ScreenReader(OnTheBus):
         said = orca.wait_for(r"(Memory and displays|Functions)\.?", said)
         self.assertEqual(s.copied(DECIMAL), b"5")
         s.keys("Return")
-        said = orca.wait_for(r"12\b.*", said)
+        said = typed = orca.wait_for(r"12\b.*", said)
         # Every result is heard, whatever gave it: a click, the click action,
         # Paste.
         s.press("AC", "9")
         said = orca.wait_for(r"9\.?", said)
+        # The typed result was said once, and the panel's name not again.
+        before_ac = list(itertools.takewhile(lambda text: not text.startswith("AC"),
+                                             orca.spoken(typed)))
+        self.assertEqual([text for text in before_ac if re.match(r"12\b|Memory and", text)], [])
         s.press("sqrt")
         said = orca.wait_for(r"3\.?", said)
         s.press("AC", "7", "+", "5", "=")
