@@ -186,7 +186,7 @@ class DesktopResolution(unittest.TestCase):
         reported = len(log.sizes())
         change()
         expected = fresh["window"]
-        log.wait_for(expected)
+        log.wait_for(expected, reported)
         session.settle()
         self.assertEqual(log.sizes()[reported:], [expected], "one relayout, to the last value")
         self.assertEqual(self.widget_sizes(session), fresh)

@@ -582,9 +582,11 @@ class SizeLog:
         self.seen += [tuple(map(int, line.split("x"))) for line in self._lines(0)]
         return list(self.seen)
 
-    def wait_for(self, size):
-        """Returns once the window has taken the size, (width, height)."""
-        wait_until(lambda: size in self.sizes(), "the window to become %dx%d" % size)
+    def wait_for(self, size, since=0):
+        """Returns once the window has taken the size, (width, height), in one
+        of the sizes reported from the one numbered since on: a size it had
+        before says nothing of a change still to come."""
+        wait_until(lambda: size in self.sizes()[since:], "the window to become %dx%d" % size)
 
 
 class SilentOwner:
