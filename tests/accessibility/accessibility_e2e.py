@@ -533,13 +533,14 @@ class ScreenReader(OnTheBus):
         said = orca.wait_for(r"sqrt\b.*", said)
         # Typed keys reach Orca first: it echoes them (the Shift of "+" is
         # a name no display takes), and keeps those of its own commands, such
-        # as where-am-I on the keypad's Enter, which names the pad without
-        # its role, as moving there does not. Newer Orcas end no utterance
-        # with a full stop.
+        # as where-am-I on the keypad's Enter, which names what has the focus:
+        # the display's pad for an Orca that follows the display while typing,
+        # the button clicked last for one that hears typed values announced.
+        # Newer Orcas end no utterance with a full stop.
         s.keys("Delete", "7", "plus", "5")
         said = orca.wait_for("left shift ?", said)
         s.keys("KP_Enter")
-        said = orca.wait_for(r"(Memory and displays|Functions)\.?", said)
+        said = orca.wait_for(r"(Memory and displays|sqrt button)\.?", said)
         self.assertEqual(s.copied(DECIMAL), b"5")
         s.keys("Return")
         said = typed = orca.wait_for(r"12\b.*", said)
