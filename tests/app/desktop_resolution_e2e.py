@@ -180,10 +180,13 @@ class DesktopResolution(unittest.TestCase):
         listing = session.run("xwininfo", "-id", str(session.window)).stdout.decode()
         return re.findall(r"Absolute upper-left [XY]:\s+(-?\d+)", listing)
 
-    def follow(self, session, log, change, fresh):
+    def follow(self, session, log, change, fresh, reported=None):
         """Makes the change, waits for the window to take the size of a fresh
-        start, and checks every widget against that start."""
-        reported = len(log.sizes())
+        start, and checks every widget against that start. The sizes that
+        count are those reported after the change began, or after the one
+        numbered reported."""
+        if reported is None:
+            reported = len(log.sizes())
         change()
         expected = fresh["window"]
         log.wait_for(expected, reported)
@@ -233,9 +236,10 @@ class DesktopResolution(unittest.TestCase):
                 self.assertEqual(self.corner(session), corner)
         # Written three times while the calculator is held: one relayout, for
         # the last value.
+        reported = len(log.sizes())
         with session.stopped():
             merge(b"120", b"192", b"144")()
-        self.follow(session, log, lambda: None, fresh["144"])
+        self.follow(session, log, lambda: None, fresh["144"], reported)
         # Another resource is no resolution: nothing happens until the next is set.
         self.follow(session, log, lambda: (
             session.run("xrdb", "-nocpp", "-merge", stdin=b"Xcursor.size: 48\n"),
