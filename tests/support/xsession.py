@@ -752,6 +752,38 @@ class BusError(AssertionError):
     """A D-Bus call was answered with an error."""
 
 
+def own_processes():
+    """The command prefix that starts a program among processes of its own,
+    where it sees no other: Orca refuses to start beside any other Orca of the
+    same user on the machine, such as the one a blind developer listens to.
+    Root makes a process namespace directly, another user inside a user
+    namespace of its own; where neither is allowed (an unprivileged build in
+    a chroot, already in a namespace of its own) the program runs as it is."""
+    prefix = ["unshare", "--pid", "--fork", "--kill-child", "--mount-proc"]
+    if os.geteuid() != 0:
+        prefix.insert(1, "--map-current-user")
+    allowed = subprocess.run(prefix + ["true"], stdout=subprocess.DEVNULL,
+                             stderr=subprocess.DEVNULL, timeout=COMMAND_TIMEOUT).returncode == 0
+    if allowed:
+        return prefix
+    others = subprocess.run(["pgrep", "-u", str(os.getuid()), "-x", "orca"],
+                            stdout=subprocess.PIPE, timeout=COMMAND_TIMEOUT).stdout.split()
+    if others:
+        raise AssertionError("another Orca of this user runs (%s), and no process namespace "
+                             "can be made to keep the test's apart" % b" ".join(others).decode())
+    return []
+
+
+def speaking_process(started):
+    """The process that runs Orca, started as the given one or as its child."""
+    try:
+        with open("/proc/%d/task/%d/children" % (started, started)) as listed:
+            children = listed.read().split()
+    except OSError:
+        return started
+    return int(children[0]) if children else started
+
+
 class ScreenReader:
     """Orca in the session, in a home of its own, with no speech server: it
     logs what it would say. Its log goes to a terminal, which Python writes
@@ -766,13 +798,14 @@ class ScreenReader:
         tty.setraw(self.log)
         # No speech server is started: the spawn command refuses at once.
         self.process = subprocess.Popen(
-            ["orca", "--debug-file=" + os.ttyname(self.log)],
+            own_processes() + ["orca", "--debug-file=" + os.ttyname(self.log)],
             env=dict(env, HOME=self.home, XDG_RUNTIME_DIR=self.home, SPEECHD_CMD="/bin/false"),
             stdin=subprocess.DEVNULL, stdout=self.output, stderr=subprocess.STDOUT,
             start_new_session=True)
         self.reader = threading.Thread(target=self._read, args=(terminal,), daemon=True)
         self.reader.start()
         self.wait_for(r"Screen reader on\.")
+        self.orca = speaking_process(self.process.pid)
 
     def _read(self, terminal):
         """Collects the log until the terminal closes."""
@@ -819,11 +852,11 @@ class ScreenReader:
     def held(self):
         """Holds Orca still while the block runs: it then takes everything
         late and at once, as a busy screen reader does."""
-        os.kill(self.process.pid, signal.SIGSTOP)
+        os.kill(self.orca, signal.SIGSTOP)
         try:
             yield
         finally:
-            os.kill(self.process.pid, signal.SIGCONT)
+            os.kill(self.orca, signal.SIGCONT)
 
     def close(self):
         if self.process.poll() is None:
