@@ -3,6 +3,7 @@
 // The bridge's life: when to join and leave, when to walk the tree, the
 // accessible focus, and the clicks callers ask for.
 #include "BridgeCore.h"
+
 #include "Protocol.h"
 #include "SdBusLoading.h"
 #include "TreeDiff.h"
@@ -11,6 +12,7 @@
 
 #include <sys/stat.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <string>
 
@@ -190,18 +192,30 @@ void BridgeCore::afterEvent(FXRawEvent& event) {
         }
     }
     const int type = event.xany.type;
-    if (changesNothingShown(type)) return;
     const bool pointer = type == ButtonPress || type == ButtonRelease;
+    if (pointer && event.xbutton.button < 32) {
+        const FXuint bit = 1u << event.xbutton.button;
+        buttonsHeld = type == ButtonPress ? buttonsHeld | bit : buttonsHeld & ~bit;
+    }
+    if (changesNothingShown(type)) return;
     refresh(type == KeyPress ? CAUSE_KEY : pointer ? CAUSE_POINTER : CAUSE_OTHER);
 }
 
 void BridgeCore::refresh(Cause cause) {
     const BusConnection::State state = connection.state();
     if (state != BusConnection::JOINING && state != BusConnection::JOINED) return;
+    const FXuint focusedBefore = focus >= 0 ? widgets.nodes()[focus].id : 0;
     widgets.rebuild();
     const bool changed =
         cause == CAUSE_KEY && valuesChanged(diffTrees(widgets.previous(), widgets.nodes()));
     focus = chooseFocus(cause, changed);
+    // The focus a press gives is told with what the click does on release:
+    // a screen reader that has both at once reads the widget with its result
+    // and passes over the result's own event, which came before.
+    if (cause == CAUSE_POINTER && buttonsHeld && focusedBefore) {
+        const AccessibleNode* kept = widgets.byId(focusedBefore);
+        if (kept) focus = static_cast<FXint>(kept - widgets.nodes().data());
+    }
     widgets.setFocused(focus);
     // The description of the program's own goes with the focus.
     if (widgets.describedId() && (focus < 0 || widgets.nodes()[focus].id != widgets.describedId()))
@@ -221,17 +235,33 @@ void BridgeCore::hear(std::vector<TreeEvent>& events) {
     if (focus < 0) return;
     const std::string text = heardText(events);
     if (text.empty()) return;
+    // A screen reader says the changes of the widget it takes to have the
+    // focus: when the focus moves with the change, as it does when a click
+    // is made at once, the move is told first, or the widget it leaves would
+    // say the value too. The walk's comparison tells the focus last.
+    const auto moved = std::find_if(events.begin(), events.end(), [](const TreeEvent& e) {
+        return e.kind == TreeEvent::FOCUS_LEFT || e.kind == TreeEvent::FOCUS_CAME;
+    });
+    const auto texts = std::find_if(events.begin(), moved, [](const TreeEvent& e) {
+        return e.kind == TreeEvent::NAME_CHANGED || e.kind == TreeEvent::DESCRIPTION_CHANGED;
+    });
+    const bool focusMoved = moved != events.end();
+    const std::ptrdiff_t told = texts - events.begin();
+    std::rotate(texts, moved, events.end());
     TreeEvent heard{};
     heard.source = widgets.nodes()[focus].id;
     heard.text = text;
     if (announcing()) {
         heard.kind = TreeEvent::ANNOUNCED;
-    } else {
-        if (widgets.nodes()[focus].description == text) return;
-        heard.kind = TreeEvent::DESCRIPTION_CHANGED;
-        widgets.setDescription(focus, text);
+        events.push_back(heard);
+        return;
     }
-    events.push_back(heard);
+    if (widgets.nodes()[focus].description == text) return;
+    heard.kind = TreeEvent::DESCRIPTION_CHANGED;
+    widgets.setDescription(focus, text);
+    // A widget that takes the focus now is read with its new description,
+    // which is not said again when its own event was told before.
+    events.insert(focusMoved ? events.begin() + told : events.end(), heard);
 }
 
 // The value of the display of the current base when a display changed (its

@@ -65,6 +65,7 @@ private:
     unsigned lostAt = 0;                // the status's announcements when the bus was lost
     FX::FXWindow* clickAsked = nullptr; // by the call being served
     FX::FXWindow* lastToolkitFocus = nullptr;
-    bool typing = false; // the last key changed a shown value
+    bool typing = false;     // the last key changed a shown value
+    FX::FXuint buttonsHeld = 0; // the pointer's buttons down, one bit each
     FX::FXint focus = -1;
 };

@@ -824,7 +824,7 @@ class ScreenReader:
 
     def spoken(self, start=0):
         """What Orca said, from the utterance numbered start on."""
-        said = [re.search(r"SPEECH OUTPUT: '(.*?)'(\s|$|{)", line) for line in self.lines]
+        said = [re.search(r"SPEECH OUTPUT: '(.*?)'(\s|$|{|\[)", line) for line in self.lines]
         return [match.group(1) for match in said if match][start:]
 
     def wait_for(self, pattern, start=0):
