@@ -135,6 +135,16 @@ void AccessibleTree::rebuild() {
         byNumber[list[i].id] = i;
 }
 
+void AccessibleTree::keepActivity() {
+    for (FXint top : list[0].children) {
+        bool active = false;
+        if (!before.empty())
+            for (FXint prior : before[0].children)
+                if (before[prior].id == list[top].id) active = before[prior].has(A11Y_ACTIVE);
+        list[top].set(A11Y_ACTIVE, active);
+    }
+}
+
 void AccessibleTree::setDescription(FXint index, const std::string& text) {
     list[index].description = text;
     described = list[index].id;

@@ -25,6 +25,8 @@ public:
     // focused afterwards: setFocused says which one is.
     void rebuild();
     void setFocused(FX::FXint index);
+    // Gives each window of this walk the activity it had in the walk before.
+    void keepActivity();
     // Forgets every walk, as when nobody listens any more.
     void clear();
     // Gives a node a description of the program's own, in this walk and the

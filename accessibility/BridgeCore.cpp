@@ -197,6 +197,13 @@ void BridgeCore::afterEvent(FXRawEvent& event) {
         const FXuint bit = 1u << event.xbutton.button;
         buttonsHeld = type == ButtonPress ? buttonsHeld | bit : buttonsHeld & ~bit;
     }
+    // A screen reader grabs the keyboard while it takes a key of its own;
+    // the toolkit sees the window lose the focus and get it back, more than
+    // once. Listeners are not told: the window keeps its activity until the
+    // focus moves for another reason, and the screen reader's flat review,
+    // which ends when the active window changes, goes on.
+    if (type == FocusOut || type == FocusIn)
+        focusByGrab = event.xfocus.mode == NotifyGrab || event.xfocus.mode == NotifyUngrab;
     if (changesNothingShown(type)) return;
     refresh(type == KeyPress ? CAUSE_KEY : pointer ? CAUSE_POINTER : CAUSE_OTHER);
 }
@@ -206,6 +213,7 @@ void BridgeCore::refresh(Cause cause) {
     if (state != BusConnection::JOINING && state != BusConnection::JOINED) return;
     const FXuint focusedBefore = focus >= 0 ? widgets.nodes()[focus].id : 0;
     widgets.rebuild();
+    if (focusByGrab) widgets.keepActivity();
     const bool changed =
         cause == CAUSE_KEY && valuesChanged(diffTrees(widgets.previous(), widgets.nodes()));
     focus = chooseFocus(cause, changed);

@@ -67,5 +67,6 @@ private:
     FX::FXWindow* lastToolkitFocus = nullptr;
     bool typing = false;     // the last key changed a shown value
     FX::FXuint buttonsHeld = 0; // the pointer's buttons down, one bit each
+    bool focusByGrab = false;   // the last focus change came with a keyboard grab
     FX::FXint focus = -1;
 };
