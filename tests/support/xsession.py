@@ -393,6 +393,14 @@ class Session:
         self.run("xdotool", "windowfocus", "--sync", str(self.window))
         self.run("xdotool", "key", "--delay", "20", *names)
 
+    def hold(self, name, seconds):
+        """Holds a key down for a while, sent by its key code: for some keys
+        (KP_Divide in newer keymaps) xdotool would press Alt too, to reach a
+        level of the key that gives the same symbol."""
+        table = self.run("xmodmap", "-pke").stdout.decode()
+        code = re.search(r"^keycode\s+(\d+) = %s\b" % name, table, re.M).group(1)
+        self.run("xdotool", "keydown", code, "sleep", str(seconds), "keyup", code)
+
     def close_window(self):
         """Closes the window as the window manager's close button does."""
         self.run(os.path.join(TOOLS, "window_close_request"), str(self.window))
